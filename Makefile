@@ -1,0 +1,35 @@
+# Thin wrapper over the CMake presets.
+.PHONY: all build run test test-release test-asan bench fuzz install clean
+
+all: build
+
+build:
+	cmake --preset default >/dev/null
+	cmake --build --preset default
+
+run: build
+	./build/bidgauge
+
+test: test-release test-asan
+
+test-release:
+	cmake --preset default >/dev/null
+	cmake --build --preset default
+	ctest --preset default
+
+test-asan:
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: build
+	./build/bench/bidgauge_bench
+
+fuzz:
+	./fuzz/run.sh $(FUZZ_SECONDS)
+
+install: build
+	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
+
+clean:
+	rm -rf build build-asan build-fuzz

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace bidgauge {
+
+// The program's entry point: decides from the arguments what to run.
+int runCommandLine(int argc, char** argv);
+
+}  // namespace bidgauge

@@ -1,0 +1,5 @@
+#include "cli/command_line.hpp"
+
+int main(int argc, char** argv) {
+  return bidgauge::runCommandLine(argc, argv);
+}

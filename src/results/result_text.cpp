@@ -1,0 +1,70 @@
+#include "results/result_text.hpp"
+
+#include <cstdlib>
+
+#include "console/cp437.hpp"
+#include "entry/card_tables.hpp"
+
+namespace bidgauge {
+namespace {
+
+// A whole number with one leading blank, or a minus sign in its place.
+std::string signedWhole(int value) {
+  return (value < 0 ? "-" : " ") + std::to_string(std::abs(value));
+}
+
+}  // namespace
+
+std::string knrText(int hundredths) {
+  const int magnitude = std::abs(hundredths);
+  const int fraction = magnitude % 100;
+  return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + "." +
+         (fraction < 10 ? "0" : "") + std::to_string(fraction);
+}
+
+std::string zarText(int points) {
+  return signedWhole(points);
+}
+
+std::string kleinmanText(int points, int quality) {
+  return signedWhole(points) + (quality > 0 ? "+" : quality < 0 ? "-" : "");
+}
+
+std::string honorTricksText(int halfTricks) {
+  const int whole = halfTricks / 2;  // never negative
+  const bool half = halfTricks % 2 != 0;
+  if (half && whole < 1) return std::string(" ") + glyph::half;
+  return " " + std::to_string(whole) + (half ? std::string(1, glyph::half) : "");
+}
+
+ResultRows resultRows(const Evaluation& evaluation) {
+  return {{
+      {"KnR Points:       ", knrText(evaluation.knr.hundredths), evaluation.knr.opens},
+      {"Zar Points:      ", zarText(evaluation.zar.points), evaluation.zar.opens},
+      {"Kleinman Points: ", kleinmanText(evaluation.kleinman.points, evaluation.kleinman.quality),
+       evaluation.kleinman.opens},
+      {"Honor Tricks:    ", honorTricksText(evaluation.culbertson.halfTricks),
+       evaluation.culbertson.opens},
+  }};
+}
+
+ResultRows computeResults(const Hand& hand) {
+  return resultRows(evaluateAll(hand));
+}
+
+std::string suitDisplay(const Hand& hand, int suit) {
+  if (hand.suitCards[suit] == 0 && hand.spotCount[suit] == 0) {
+    return std::string(3, glyph::horizontal);
+  }
+  std::string text;
+  for (int rank = 1; rank <= kRankCount; ++rank) {
+    if (hand.suitCards[suit] & rankBit[rank]) {
+      text += cardLabel[rank];
+      text += ' ';
+    }
+  }
+  for (int spot = 0; spot < hand.spotCount[suit]; ++spot) text += "x ";
+  return text;
+}
+
+}  // namespace bidgauge

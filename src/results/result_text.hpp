@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "entry/hand.hpp"
+#include "evaluators/evaluation.hpp"
+
+namespace bidgauge {
+
+// One row of the results box: the method's label, its value as shown, and
+// whether it reaches the opening requirement.
+struct ResultRow {
+  std::string label;
+  std::string text;
+  bool opens = false;
+};
+using ResultRows = std::array<ResultRow, 4>;
+
+// Value texts as the results box shows them (code page 437 bytes).
+std::string knrText(int hundredths);                // "12.20", "-0.50"
+std::string zarText(int points);                    // " 26"
+std::string kleinmanText(int points, int quality);  // " 11+", " 9-", " 10"
+std::string honorTricksText(int halfTricks);        // " 2" + half sign, " 0"
+
+// The four rows, KnR, Zar, Kleinman and Culbertson, for an evaluated hand.
+ResultRows resultRows(const Evaluation& evaluation);
+// Evaluates the hand with the four methods in order and formats the rows.
+ResultRows computeResults(const Hand& hand);
+
+// A suit as shown in the hand box: cards from the Ace down, the Ten as "10",
+// spot cards last as x, each followed by a blank; a void as three lines.
+std::string suitDisplay(const Hand& hand, int suit);
+
+}  // namespace bidgauge
