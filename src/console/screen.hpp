@@ -51,7 +51,12 @@ class Screen {
   // Counts every change, so a renderer can skip work when nothing happened.
   std::uint64_t version() const { return version_; }
 
-  friend bool operator==(const Screen&, const Screen&) = default;
+  // Equal when they look the same: cells, cursor, colours and pending scroll.
+  friend bool operator==(const Screen& a, const Screen& b) {
+    return a.cells_ == b.cells_ && a.row_ == b.row_ && a.column_ == b.column_ &&
+           a.foreground_ == b.foreground_ && a.background_ == b.background_ &&
+           a.cursorVisible_ == b.cursorVisible_ && a.scrollPending_ == b.scrollPending_;
+  }
 
  private:
   static int index(int row, int column) { return (row - 1) * kColumns + (column - 1); }

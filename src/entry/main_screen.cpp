@@ -5,6 +5,7 @@
 #include "console/colors.hpp"
 #include "console/cp437.hpp"
 #include "entry/card_tables.hpp"
+#include "entry/hand.hpp"
 
 namespace bidgauge {
 namespace {

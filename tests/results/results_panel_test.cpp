@@ -48,12 +48,12 @@ TEST(ResultsPanel, HandBoxFitsTheLongestSuit) {
 
 TEST(ResultsPanel, ResultsBoxAlignsTheValues) {
   const Screen screen = panelFor("KQTxxxx Axx Tx x", kOpening);
-  EXPECT_EQ(textAt(screen, 7, 42, 30), "┌─────────────────────────┬───┐");
-  EXPECT_EQ(textAt(screen, 8, 42, 30), "│ KnR Points:       14.10 │ * │");
-  EXPECT_EQ(textAt(screen, 9, 42, 30), "│ Zar Points:       26    │ * │");
-  EXPECT_EQ(textAt(screen, 10, 42, 30), "│ Kleinman Points:  11+   │ * │");
-  EXPECT_EQ(textAt(screen, 11, 42, 30), "│ Honor Tricks:     2½    │ * │");
-  EXPECT_EQ(textAt(screen, 12, 42, 30), "└─────────────────────────┴───┘");
+  EXPECT_EQ(textAt(screen, 7, 42, 31), "┌─────────────────────────┬───┐");
+  EXPECT_EQ(textAt(screen, 8, 42, 31), "│ KnR Points:       14.10 │ * │");
+  EXPECT_EQ(textAt(screen, 9, 42, 31), "│ Zar Points:       26    │ * │");
+  EXPECT_EQ(textAt(screen, 10, 42, 31), "│ Kleinman Points:  11+   │ * │");
+  EXPECT_EQ(textAt(screen, 11, 42, 31), "│ Honor Tricks:     2½    │ * │");
+  EXPECT_EQ(textAt(screen, 12, 42, 31), "└─────────────────────────┴───┘");
   EXPECT_EQ(rowText(screen, 13), std::string(49, ' ') + "* opening count");
   EXPECT_EQ(screen.cursorRow(), 14);
   EXPECT_EQ(screen.cursorColumn(), 1);
@@ -61,8 +61,8 @@ TEST(ResultsPanel, ResultsBoxAlignsTheValues) {
 
 TEST(ResultsPanel, MarksAreBlankBelowTheRequirement) {
   const Screen screen = panelFor("xxxx xxx xxx xxx", kWeak);
-  EXPECT_EQ(textAt(screen, 8, 42, 30), "│ KnR Points:       -0.50 │   │");
-  EXPECT_EQ(textAt(screen, 11, 42, 30), "│ Honor Tricks:     0     │   │");
+  EXPECT_EQ(textAt(screen, 8, 42, 31), "│ KnR Points:       -0.50 │   │");
+  EXPECT_EQ(textAt(screen, 11, 42, 31), "│ Honor Tricks:     0     │   │");
   EXPECT_EQ(textAt(screen, 8, 9, 13), "│ ♠ x x x x │");
   EXPECT_EQ(textAt(screen, 9, 9, 13), "│ ♥ x x x   │");
 }
