@@ -12,3 +12,9 @@ if(BIDGAUGE_SANITIZE)
                       -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+if(BIDGAUGE_BUILD_FUZZ)
+  # Coverage for libFuzzer in every library the fuzz targets link.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -18,14 +18,17 @@ int InteractiveApp::run(Start start) {
     for (;;) {
       switch (runKeyLoop()) {
         case EntryEnd::complete:
+          entryRow_ = 0;
           finishHand();
           startNewHand();
           break;
         case EntryEnd::help:
+          entryRow_ = 0;
           showHelp(console_);
           startTitleScreen();
           break;
         case EntryEnd::quit:
+          entryRow_ = 0;
           if (confirmQuit(console_) == QuitAnswer::quit) return 0;
           startTitleScreen();
           break;
@@ -45,6 +48,7 @@ void InteractiveApp::startTitleScreen() {
 void InteractiveApp::startNewHand() {
   entry_ = EntryState{};
   drawPrompt(console_);
+  entryRow_ = console_.cursorRow();
   if (hintShown_) resume_ = {console_.cursorRow(), console_.cursorColumn()};
 }
 

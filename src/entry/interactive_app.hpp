@@ -19,6 +19,8 @@ class InteractiveApp {
 
   // The hand being typed, for observers such as tests.
   const EntryState& entry() const { return entry_; }
+  // The row the hand is typed on, or 0 while no hand is being typed (help, quit prompt).
+  int entryRow() const { return entryRow_; }
 
  private:
   enum class EntryEnd { complete, help, quit };
@@ -35,6 +37,7 @@ class InteractiveApp {
   EntryState entry_;
   bool hintShown_ = false;
   CursorPosition resume_;
+  int entryRow_ = 0;
 };
 
 }  // namespace bidgauge
