@@ -1,0 +1,74 @@
+#include "help_test_support.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "help/help_pager.hpp"
+
+namespace bidgauge {
+
+HelpRun runHelp(const std::vector<std::string>& keys, int background,
+                const std::function<void(Console&)>& afterCapture) {
+  ScriptedConsole console{keys};
+  console.setColor(color::yellow, background);
+  console.clearScreen();
+  console.hideCursor();
+  HelpRun run;
+  if (afterCapture) afterCapture(console);
+  console.onKeyRead([&](int /*keysRead*/) {
+    run.waits.push_back({console.screen(), console.beeps()});
+    if (afterCapture) afterCapture(console);
+  });
+  try {
+    showHelp(console);
+    run.left = true;
+  } catch (const InputClosed&) {
+    run.left = false;
+  }
+  run.cursorVisible = console.screen().cursorVisible();
+  run.beeps = console.beeps();
+  return run;
+}
+
+std::vector<std::string> repeated(const std::string& key, int count,
+                                  std::vector<std::string> rest) {
+  std::vector<std::string> keys(static_cast<std::size_t>(count), key);
+  keys.insert(keys.end(), rest.begin(), rest.end());
+  return keys;
+}
+
+namespace {
+
+std::string fixtureName(int number) {
+  return std::string(number < 10 ? "page0" : "page") + std::to_string(number) + ".txt";
+}
+
+}  // namespace
+
+ScreenPicture pageFixture(int number) {
+  const std::string name = fixtureName(number);
+  const std::optional<ScreenPicture> picture = parsePicture(readHelpFixture(name));
+  if (!picture) {
+    ADD_FAILURE() << "fixture " << name << " is missing or malformed (BIDGAUGE_SOURCE_DIR="
+                  << (std::getenv("BIDGAUGE_SOURCE_DIR") ? std::getenv("BIDGAUGE_SOURCE_DIR") : "")
+                  << ")";
+    return {};
+  }
+  return *picture;
+}
+
+void expectSamePicture(const ScreenPicture& actual, const ScreenPicture& expected,
+                       bool checkBackground) {
+  for (std::size_t i = 0; i < actual.text.size(); ++i) {
+    EXPECT_EQ(actual.text[i], expected.text[i]) << "text of row " << i + 1;
+    EXPECT_EQ(actual.foreground[i], expected.foreground[i]) << "foreground of row " << i + 1;
+  }
+  if (checkBackground) {
+    EXPECT_EQ(actual.background, expected.background) << "background";
+  }
+  EXPECT_EQ(actual.cursorRow, expected.cursorRow) << "cursor row";
+  EXPECT_EQ(actual.cursorColumn, expected.cursorColumn) << "cursor column";
+}
+
+}  // namespace bidgauge

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "console/colors.hpp"
+#include "console/screen.hpp"
+#include "console/scripted_console.hpp"
+#include "screen_picture.hpp"
+
+namespace bidgauge {
+
+// What the pager showed while it waited for one key.
+struct HelpWait {
+  Screen screen;
+  int beeps = 0;
+};
+
+struct HelpRun {
+  std::vector<HelpWait> waits;  // one per key read, in order
+  bool left = false;            // showHelp returned (rather than running out of keys)
+  bool cursorVisible = false;   // at the end
+  int beeps = 0;
+};
+
+// Runs the pager on a console prepared as the main screen leaves it (yellow on
+// `background`, cleared), pressing `keys`. `afterCapture`, if given, may
+// scribble on the screen before the pager starts and after each wait has been
+// recorded.
+HelpRun runHelp(const std::vector<std::string>& keys, int background = color::blue,
+                const std::function<void(Console&)>& afterCapture = {});
+
+// `count` presses of `key` followed by the rest.
+std::vector<std::string> repeated(const std::string& key, int count,
+                                  std::vector<std::string> rest = {});
+
+// The fixture of page `number` (1 to 10), tests/help/fixtures/pageNN.txt.
+// Reports a test failure and returns an empty picture when it cannot be read.
+ScreenPicture pageFixture(int number);
+
+// Checks `actual` against `expected` row by row, so that a difference reads as
+// a row of text or colours. Ignores the background when `checkBackground` is false.
+void expectSamePicture(const ScreenPicture& actual, const ScreenPicture& expected,
+                       bool checkBackground = true);
+
+}  // namespace bidgauge
