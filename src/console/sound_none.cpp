@@ -1,0 +1,16 @@
+// BeepSound for builds without ALSA: there is never a sound.
+#include "console/sound.hpp"
+
+namespace bidgauge {
+
+struct BeepSound::Impl {};
+
+std::unique_ptr<BeepSound> BeepSound::open(const std::string&) {
+  return nullptr;
+}
+
+BeepSound::~BeepSound() = default;
+
+void BeepSound::play() {}
+
+}  // namespace bidgauge
