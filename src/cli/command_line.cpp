@@ -1,26 +1,69 @@
 #include "cli/command_line.hpp"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/arguments.hpp"
+#include "cli/batch.hpp"
+#include "cli/hand_mode.hpp"
 #include "console/terminal_console.hpp"
 #include "entry/interactive_app.hpp"
 
 namespace bidgauge {
+namespace {
 
-int runCommandLine(int argc, char** argv) {
+constexpr int kUsageError = 2;
+
+int runInteractive(bool quiet, InteractiveApp::Start start) {
   TerminalOptions options;
-  for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--quiet") options.quiet = true;
-  }
+  options.quiet = quiet;
   std::string error;
   auto console = TerminalConsole::open(options, error);
   if (!console) {
     std::fprintf(stderr, "bidgauge: %s\n", error.c_str());
     return 1;
   }
-  return InteractiveApp(*console).run();
+  return InteractiveApp(*console).run(start);
+}
+
+int print(std::string_view text) {
+  const bool written =
+      std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+  return written ? 0 : kUsageError;
+}
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv) {
+  const std::vector<std::string_view> words(argv + (argc > 0 ? 1 : 0), argv + argc);
+  ParsedArguments parsed = parseArguments(words);
+  if (!parsed.arguments) {
+    std::fprintf(stderr, "bidgauge: %s\nTry 'bidgauge --help' for more information.\n",
+                 parsed.error.c_str());
+    return kUsageError;
+  }
+  Arguments& arguments = *parsed.arguments;
+  switch (arguments.mode) {
+    case Mode::usage:
+      return print(usageText());
+    case Mode::version:
+      return print("bidgauge " BIDGAUGE_VERSION "\n");
+    case Mode::batch:
+      return runBatch({arguments.format, std::move(arguments.words)}, {stdin, stdout, stderr});
+    case Mode::hand:
+      return evaluateHandWords(arguments.words, arguments.explain,
+                               isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout,
+                               stderr);
+    case Mode::helpPages:
+      return runInteractive(arguments.quiet, InteractiveApp::Start::help);
+    case Mode::interactive:
+      break;
+  }
+  return runInteractive(arguments.quiet, InteractiveApp::Start::titleScreen);
 }
 
 }  // namespace bidgauge
