@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace bidgauge {
+
+// What one read of the terminal gave: a character, a curses key code, or
+// nothing within the time allowed.
+struct RawKey {
+  enum class Kind { character, keyCode, nothing };
+
+  Kind kind = Kind::nothing;
+  std::uint32_t value = 0;  // the Unicode character or the curses key code
+  std::string name;         // keyname() of a key code, for the extended ones ("kUP5")
+
+  static RawKey character(char32_t ch) { return {Kind::character, ch, {}}; }
+  static RawKey keyCode(int code, std::string keyName = {}) {
+    return {Kind::keyCode, static_cast<std::uint32_t>(code), std::move(keyName)};
+  }
+  static RawKey none() { return {}; }
+};
+
+// Turns terminal reads into key texts: one code page 437 byte for a key that
+// yields a character, or 0 and the PC scan code for one that does not.
+// Alt+key arrives as Escape followed by the key, so an Escape is held until
+// the next read shows what follows it.
+class KeyDecoder {
+ public:
+  // How the next read should wait.
+  enum class Wait {
+    block,      // nothing pending: wait for a key
+    immediate,  // after an Escape: look once without waiting
+    brief,      // inside an escape sequence: wait a few milliseconds for the rest
+  };
+
+  static constexpr int kBriefWaitMs = 25;
+
+  Wait nextWait() const;
+
+  // Feeds one read. Returns the key text it completes; nothing while a
+  // sequence is incomplete or when the input means no key at all.
+  std::optional<std::string> feed(const RawKey& input);
+
+  // Forgets a half-read sequence.
+  void reset() { state_ = State::idle; }
+
+ private:
+  enum class State { idle, afterEscape, sequence };
+
+  std::optional<std::string> afterEscape(const RawKey& input);
+  std::optional<std::string> inSequence(const RawKey& input);
+
+  State state_ = State::idle;
+  char introducer_ = 0;     // '[' or 'O'
+  int sequenceLength_ = 0;  // bytes read after the introducer
+};
+
+}  // namespace bidgauge
