@@ -43,7 +43,7 @@ class BeepSound {
   // nullptr when the program was built without ALSA or the embedded wave is
   // not 16-bit PCM. Returns at once: the device is opened by the worker
   // thread, so a slow sound server never delays start-up. If that open fails
-  // the object stays silent. ALSA never prints: its error output is silenced
+  // play() says so from then on. ALSA never prints: its error output is silenced
   // for the whole process. `device` is an ALSA PCM name ("null" discards).
   static std::unique_ptr<BeepSound> open(const std::string& device = "default");
 
@@ -54,8 +54,9 @@ class BeepSound {
   BeepSound& operator=(const BeepSound&) = delete;
 
   // Starts the beep and returns at once; a beep still playing is cut off and
-  // started again.
-  void play();
+  // started again. False when the device could not be opened, so the caller
+  // can ring the terminal bell instead.
+  bool play();
 
  private:
   struct Impl;

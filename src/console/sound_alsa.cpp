@@ -3,6 +3,7 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -77,18 +78,23 @@ struct BeepSound::Impl {
   Impl(const Impl&) = delete;
   Impl& operator=(const Impl&) = delete;
 
-  void play() {
+  bool play() {
+    if (deviceFailed_) return false;
     {
       const std::lock_guard lock(mutex_);
       requested_ = true;
     }
     wake_.notify_one();
+    return true;
   }
 
  private:
   void run() {
     const Pcm pcm = openDevice(device_, channels_, rate_);
-    if (!pcm) return;  // no device: requests are never served
+    if (!pcm) {
+      deviceFailed_ = true;  // no device: the caller rings the bell instead
+      return;
+    }
     std::unique_lock lock(mutex_);
     while (true) {
       wake_.wait(lock, [this] { return requested_ || stopping_; });
@@ -162,6 +168,7 @@ struct BeepSound::Impl {
   std::condition_variable wake_;
   bool requested_ = false;  // guarded by mutex_
   bool stopping_ = false;   // guarded by mutex_
+  std::atomic<bool> deviceFailed_ = false;
 
   std::thread worker_;  // last: starts once everything above is ready
 };
@@ -182,8 +189,8 @@ BeepSound::BeepSound(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 BeepSound::~BeepSound() = default;
 
-void BeepSound::play() {
-  impl_->play();
+bool BeepSound::play() {
+  return impl_->play();
 }
 
 }  // namespace bidgauge

@@ -11,6 +11,8 @@ std::unique_ptr<BeepSound> BeepSound::open(const std::string&) {
 
 BeepSound::~BeepSound() = default;
 
-void BeepSound::play() {}
+bool BeepSound::play() {
+  return false;
+}
 
 }  // namespace bidgauge

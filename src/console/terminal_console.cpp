@@ -445,11 +445,7 @@ void TerminalConsole::Terminal::hold(std::string keyText) {
 
 void TerminalConsole::Terminal::beep() const {
   if (options.quiet) return;
-  if (sound) {
-    sound->play();
-  } else {
-    ::beep();
-  }
+  if (!sound || !sound->play()) ::beep();
 }
 
 // One step of the key wait: reads what is there, or waits up to `waitMs`

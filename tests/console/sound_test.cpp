@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace bidgauge {
@@ -171,6 +173,20 @@ TEST(BeepSoundDevice, RestartsRepeatedlyOnTheNullDevice) {
   const auto sound = BeepSound::open("null");
   if (!sound) GTEST_SKIP() << "built without ALSA";
   for (int i = 0; i < 20; ++i) sound->play();
+}
+
+TEST(BeepSoundDevice, SaysSoWhenNoDeviceOpens) {
+  const auto sound = BeepSound::open("no-such-device");
+  if (!sound) GTEST_SKIP() << "built without ALSA";
+  // The device is opened in the background: within a while play() must report
+  // that it cannot sound, so the terminal bell rings instead.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  bool played = true;
+  while (played && std::chrono::steady_clock::now() < deadline) {
+    played = sound->play();
+    if (played) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  EXPECT_FALSE(played);
 }
 
 TEST(BeepSoundDevice, StopsAtAnyPoint) {
