@@ -16,7 +16,8 @@
 namespace bidgauge {
 namespace {
 
-constexpr int kUsageError = 2;
+// A usage error, or output that could not be written.
+constexpr int kErrorStatus = 2;
 
 int runInteractive(bool quiet, InteractiveApp::Start start) {
   TerminalOptions options;
@@ -33,7 +34,7 @@ int runInteractive(bool quiet, InteractiveApp::Start start) {
 int print(std::string_view text) {
   const bool written =
       std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-  return written ? 0 : kUsageError;
+  return written ? 0 : kErrorStatus;
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ int runCommandLine(int argc, char** argv) {
   if (!parsed.arguments) {
     std::fprintf(stderr, "bidgauge: %s\nTry 'bidgauge --help' for more information.\n",
                  parsed.error.c_str());
-    return kUsageError;
+    return kErrorStatus;
   }
   Arguments& arguments = *parsed.arguments;
   switch (arguments.mode) {

@@ -13,7 +13,8 @@ int rowBelowEntry(int entryRow) {
 }
 
 void showEntryError(Console& console, const EntryState& state) {
-  const std::string message = " " + errorText(state) + " ";
+  std::string message(1, ' ');
+  message.append(errorText(state)).append(1, ' ');
   const CursorPosition typing{console.cursorRow(), console.cursorColumn()};
   const int barRow = rowBelowEntry(typing.row);
 

@@ -1,0 +1,166 @@
+#include "cli/arguments.hpp"
+
+#include <algorithm>
+
+namespace bidgauge {
+namespace {
+
+enum class OptionId { explain, batch, format, quiet, help, version };
+
+struct OptionInfo {
+  OptionId id;
+  std::string_view name;
+  std::string_view valueName;  // empty for an option without a value
+  std::string_view help;
+};
+
+constexpr std::array<OptionInfo, 6> kOptions = {{
+    {OptionId::explain, "--explain", "", "after the results, show what each method counted"},
+    {OptionId::batch, "--batch", "", "evaluate the hands in each FILE, or on standard input"},
+    {OptionId::format, "--format", "FORMAT", "batch output: tsv (the default) or jsonl"},
+    {OptionId::quiet, "--quiet", "", "no sound in the interactive program"},
+    {OptionId::help, "--help", "", "show this help and exit"},
+    {OptionId::version, "--version", "", "show the version and exit"},
+}};
+
+constexpr std::string_view kUsageHead =
+    "Usage: bidgauge [--quiet]\n"
+    "       bidgauge [--explain] HAND...\n"
+    "       bidgauge ? | h\n"
+    "       bidgauge --batch [--format tsv|jsonl] [FILE...]\n"
+    "\n"
+    "Shows four opening-bid valuations of a bridge hand side by side: the KnR count,\n"
+    "Zar Points, Kleinman Points and Culbertson Honor Tricks. Without a hand it\n"
+    "starts the interactive program; ? or h opens its help pages first.\n"
+    "\n"
+    "A HAND is the four suits in the order spades, hearts, diamonds, clubs separated\n"
+    "by blanks, - for a void, x for a spot card and T, 1 or 0 for a ten, as in\n"
+    "  bidgauge akt9xx -- qjxxx t2\n"
+    "Batch input has one hand per line, typed so or with dots between the suits\n"
+    "(KQ7543.QT2.A.J98), or is a PBN file, whose Deal tags give four hands each.\n"
+    "\n"
+    "Options:\n";
+
+constexpr std::string_view kUsageTail =
+    "\n"
+    "Exit status: 0 on success, 1 when batch input had invalid lines (the valid\n"
+    "ones are still evaluated), 2 for a usage error, an invalid hand, or a file\n"
+    "that could not be read or written.\n";
+
+const OptionInfo* findOption(std::string_view name) {
+  const auto* found =
+      std::find_if(kOptions.begin(), kOptions.end(),
+                   [name](const OptionInfo& option) { return option.name == name; });
+  return found == kOptions.end() ? nullptr : found;
+}
+
+std::optional<BatchFormat> formatNamed(std::string_view name) {
+  if (name == "tsv") return BatchFormat::tsv;
+  if (name == "jsonl") return BatchFormat::jsonl;
+  return std::nullopt;
+}
+
+bool isHelpWord(std::string_view word) {
+  return word == "?" || word == "h" || word == "H";
+}
+
+ParsedArguments failure(std::string error) {
+  return {std::nullopt, std::move(error)};
+}
+
+// The mode the options and words ask for, once they have all been read.
+ParsedArguments settle(Arguments arguments, bool batch, bool formatGiven, bool help, bool version) {
+  if (help || version) {
+    arguments.mode = help ? Mode::usage : Mode::version;
+    return {std::move(arguments), {}};
+  }
+  if (batch) {
+    if (arguments.explain) return failure("--explain cannot be used with --batch");
+    arguments.mode = Mode::batch;
+    return {std::move(arguments), {}};
+  }
+  if (formatGiven) return failure("--format only applies to --batch");
+  if (arguments.words.empty()) {
+    if (arguments.explain) return failure("--explain needs a hand");
+    return {std::move(arguments), {}};
+  }
+  const bool helpWord = arguments.words.size() == 1 && isHelpWord(arguments.words[0]);
+  arguments.mode = helpWord && !arguments.explain ? Mode::helpPages : Mode::hand;
+  return {std::move(arguments), {}};
+}
+
+}  // namespace
+
+bool isOption(std::string_view word) {
+  const std::size_t after = word.find_first_not_of('-');
+  return !word.empty() && word[0] == '-' && after != std::string_view::npos && word[after] != ' ';
+}
+
+ParsedArguments parseArguments(std::span<const std::string_view> words) {
+  Arguments arguments;
+  bool batch = false;
+  bool formatGiven = false;
+  bool help = false;
+  bool version = false;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string_view word = words[i];
+    if (!isOption(word)) {
+      arguments.words.emplace_back(word);
+      continue;
+    }
+    const std::size_t equals = word.find('=');
+    const std::string_view name = word.substr(0, equals);
+    const OptionInfo* option = findOption(name);
+    if (option == nullptr) return failure("unknown option '" + std::string(name) + "'");
+    std::optional<std::string_view> value;
+    if (equals != std::string_view::npos) {
+      if (option->valueName.empty()) {
+        return failure("option '" + std::string(name) + "' takes no value");
+      }
+      value = word.substr(equals + 1);
+    } else if (!option->valueName.empty()) {
+      if (i + 1 == words.size()) return failure("option '" + std::string(name) + "' needs a value");
+      value = words[++i];
+    }
+    switch (option->id) {
+      case OptionId::explain:
+        arguments.explain = true;
+        break;
+      case OptionId::batch:
+        batch = true;
+        break;
+      case OptionId::format:
+        if (const auto format = formatNamed(*value)) {
+          arguments.format = *format;
+          formatGiven = true;
+        } else {
+          return failure("unknown format '" + std::string(*value) + "' (tsv or jsonl)");
+        }
+        break;
+      case OptionId::quiet:
+        arguments.quiet = true;
+        break;
+      case OptionId::help:
+        help = true;
+        break;
+      case OptionId::version:
+        version = true;
+        break;
+    }
+  }
+  return settle(std::move(arguments), batch, formatGiven, help, version);
+}
+
+std::string usageText() {
+  std::string text(kUsageHead);
+  constexpr std::size_t kHelpColumn = 20;
+  for (const OptionInfo& option : kOptions) {
+    std::string line = "  " + std::string(option.name);
+    if (!option.valueName.empty()) line += " " + std::string(option.valueName);
+    line.append(kHelpColumn - std::min(line.size(), kHelpColumn - 1), ' ');
+    text += line + std::string(option.help) + "\n";
+  }
+  return text + std::string(kUsageTail);
+}
+
+}  // namespace bidgauge

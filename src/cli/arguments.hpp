@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/row_format.hpp"
+
+namespace bidgauge {
+
+// What the words after the program name ask for.
+enum class Mode {
+  interactive,  // no hand: the interactive program
+  helpPages,    // "?" or "h": the help pager, then the interactive program
+  hand,         // a hand to evaluate
+  batch,        // --batch
+  usage,        // --help
+  version,      // --version
+};
+
+struct Arguments {
+  Mode mode = Mode::interactive;
+  bool quiet = false;
+  bool explain = false;
+  BatchFormat format = BatchFormat::tsv;
+  std::vector<std::string> words;  // the hand's words, or the batch's files
+};
+
+// Arguments, or why they make no sense.
+struct ParsedArguments {
+  std::optional<Arguments> arguments;
+  std::string error;
+};
+
+ParsedArguments parseArguments(std::span<const std::string_view> words);
+
+// A word is an option when it starts with a hyphen followed, after any further
+// hyphens, by something else than a blank. No such word can be part of a hand
+// (nothing may follow a void mark in its suit), while the void marks "-" and
+// "--" themselves stay hand words.
+bool isOption(std::string_view word);
+
+// --help's text, built from the option table.
+std::string usageText();
+
+}  // namespace bidgauge

@@ -1,0 +1,154 @@
+#include "cli/hand_line.hpp"
+
+#include <array>
+#include <cstdint>
+
+#include "entry/card_tables.hpp"
+
+namespace bidgauge {
+namespace {
+
+// Counts kept for each suit in one 16-bit lane: 5 bits each for the cards,
+// the spot cards among them and the void marks. The quick path takes no line
+// longer than kLongest, so no count can overflow its bits.
+constexpr std::size_t kLongest = 19;  // 13 cards, 3 separators, 3 void marks
+constexpr std::uint16_t kOneCard = 1;
+constexpr std::uint16_t kOneSpot = 1 << 5;
+constexpr std::uint16_t kOneVoidMark = 1 << 10;
+constexpr unsigned kCountMask = 31;
+
+// Separator and stray-character counts, 5 bits each, in one word.
+constexpr std::uint16_t kOneBlank = 1;
+constexpr std::uint16_t kOneDot = 1 << 5;
+constexpr std::uint16_t kOneOther = 1 << 10;
+
+// What one byte of a hand line does, for the quick path. Each field is loaded
+// on its own, so none needs unpacking.
+struct CharInfo {
+  std::uint16_t rankBit = 0;        // the card bit of a named card
+  std::uint16_t counts = 0;         // added to the suit's lane
+  std::uint16_t marks = kOneOther;  // separators, and anything left to the parser
+  std::uint8_t shift = 0;           // 16 for a separator: the next suit takes the lowest lane
+};
+
+constexpr std::array<CharInfo, 256> makeCharInfo() {
+  std::array<CharInfo, 256> table{};
+  const auto set = [&table](char ch, CharInfo info) {
+    table[static_cast<unsigned char>(ch)] = info;
+  };
+  for (std::size_t rank = 1; rank <= kRankLetters.size(); ++rank) {
+    const CharInfo card{static_cast<std::uint16_t>(rankBit[rank]), kOneCard, 0, 0};
+    const char letter = kRankLetters[rank - 1];
+    set(letter, card);
+    if (letter >= 'A' && letter <= 'Z') set(static_cast<char>(letter - 'A' + 'a'), card);
+  }
+  set('1', table[static_cast<unsigned char>('T')]);
+  set('0', table[static_cast<unsigned char>('T')]);
+  set('x', CharInfo{0, kOneCard + kOneSpot, 0, 0});
+  set('X', CharInfo{0, kOneCard + kOneSpot, 0, 0});
+  set('-', CharInfo{0, kOneVoidMark, 0, 0});
+  set(' ', CharInfo{0, 0, kOneBlank, 16});
+  set('.', CharInfo{0, 0, kOneDot, 16});
+  return table;
+}
+
+constexpr std::array<CharInfo, 256> kChars = makeCharInfo();
+
+}  // namespace
+
+HandFormat formatOf(std::string_view text) {
+  return text.find('.') == std::string_view::npos ? HandFormat::typed : HandFormat::dotted;
+}
+
+// Without a branch per character: the card bits and the counts of a suit
+// are kept in the lowest 16 bits of two words, and each separator moves the
+// suits read so far up by 16 bits. The rules are checked once the line is read.
+std::optional<Hand> quickHand(std::string_view text) {
+  if (text.size() > kLongest) return std::nullopt;
+  std::uint64_t cards = 0;
+  std::uint64_t counts = 0;
+  std::uint64_t duplicates = 0;
+  unsigned marks = 0;
+  for (const char ch : text) {
+    const CharInfo& info = kChars[static_cast<unsigned char>(ch)];
+    const std::uint64_t moved = cards << info.shift;
+    duplicates |= moved & info.rankBit;
+    cards = moved | info.rankBit;
+    counts = (counts << info.shift) + info.counts;
+    marks += info.marks;
+  }
+  const unsigned blanks = marks & kCountMask;
+  const unsigned dots = marks >> 5 & kCountMask;
+  const unsigned others = marks >> 10;
+  // Blanks and dots never mix: a dotted hand holds no blank.
+  const bool dotted = dots != 0;
+  if (others != 0 || duplicates != 0 || blanks + dots != 3 || (dotted && blanks != 0)) {
+    return std::nullopt;
+  }
+  Hand hand;
+  int total = 0;
+  bool valid = true;
+  for (int suit = 0; suit < kSuitCount; ++suit) {
+    const auto at = static_cast<unsigned>(16 * (kClubs - suit));
+    const auto lane = static_cast<unsigned>(counts >> at);
+    const unsigned length = lane & kCountMask;
+    const unsigned voidMarks = lane >> 10 & kCountMask;
+    // A suit is cards alone or one void mark alone; only a dotted hand may
+    // leave a void as an empty group.
+    valid = valid && (voidMarks == 0 ? length != 0 || dotted : voidMarks == 1 && length == 0);
+    hand.suitCards[suit] = static_cast<std::int16_t>(cards >> at & 0xFFFFU);
+    hand.spotCount[suit] = static_cast<std::int16_t>(lane >> 5 & kCountMask);
+    hand.suitLength[suit] = static_cast<std::int16_t>(length);
+    total += static_cast<int>(length);
+  }
+  if (!valid || total != kCardsInHand) return std::nullopt;
+  hand.cardCount = kCardsInHand;
+  return hand;
+}
+
+std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition) {
+  std::vector<EntryKey> keys = keysOfText(text, firstPosition);
+  if (format == HandFormat::typed) return keys;
+  std::vector<EntryKey> typed;
+  bool groupEmpty = true;
+  for (EntryKey& key : keys) {
+    if (key.text == ".") {
+      if (groupEmpty) typed.push_back({"-", key.position, false});
+      typed.push_back({" ", key.position, false});
+      groupEmpty = true;
+      continue;
+    }
+    // Blanks separate nothing in a dotted hand.
+    if (key.text == " ") key.refused = true;
+    groupEmpty = false;
+    typed.push_back(std::move(key));
+  }
+  if (groupEmpty) typed.push_back({"-", firstPosition + static_cast<int>(keys.size()), false});
+  return typed;
+}
+
+bool readHand(std::string_view text, HandFormat format, int firstPosition, Hand& hand,
+              std::string& error) {
+  // The quick path takes either form; only the one asked for may pass.
+  if (const std::optional<Hand> quick = quickHand(text); quick && formatOf(text) == format) {
+    hand = *quick;
+    return true;
+  }
+  HandEntry entry = enterKeys(keysOfLine(text, format, firstPosition));
+  if (!entry.complete) {
+    error = std::move(entry.error);
+    return false;
+  }
+  hand = entry.state.hand;
+  return true;
+}
+
+bool readHandLine(std::string_view text, int firstPosition, Hand& hand, std::string& error) {
+  if (const std::optional<Hand> quick = quickHand(text)) {
+    hand = *quick;
+    return true;
+  }
+  return readHand(text, formatOf(text), firstPosition, hand, error);
+}
+
+}  // namespace bidgauge

@@ -1,0 +1,40 @@
+#include "cli/hand_mode.hpp"
+
+#include <cerrno>
+#include <cstring>
+
+#include "cli/explain_output.hpp"
+#include "cli/hand_entry.hpp"
+
+namespace bidgauge {
+namespace {
+
+std::string joined(std::span<const std::string> words) {
+  std::string text;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i != 0) text += ' ';
+    text += words[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+int evaluateHandWords(std::span<const std::string> words, bool explain, TextStyle style,
+                      std::FILE* out, std::FILE* err) {
+  const HandEntry entry = enterHandText(joined(words));
+  if (!entry.complete) {
+    std::fprintf(err, "bidgauge: %s\n", entry.error.c_str());
+    return hand_status::invalid;
+  }
+  const ResultRows rows = computeResults(entry.state.hand);
+  std::string text = handPanelText(entry.state, rows, style);
+  if (explain) text += explanationText(entry.state.hand, rows);
+  if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
+    std::fprintf(err, "bidgauge: cannot write the output: %s\n", std::strerror(errno));
+    return hand_status::invalid;
+  }
+  return hand_status::ok;
+}
+
+}  // namespace bidgauge

@@ -1,0 +1,114 @@
+#include "cli/arguments.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace bidgauge {
+namespace {
+
+ParsedArguments parse(std::vector<std::string_view> words) {
+  return parseArguments(words);
+}
+
+struct Accepted {
+  std::vector<std::string_view> words;
+  Mode mode;
+  std::vector<std::string> rest;  // hand words or files
+  bool explain = false;
+  bool quiet = false;
+  BatchFormat format = BatchFormat::tsv;
+};
+
+class ArgumentsAccepted : public ::testing::TestWithParam<Accepted> {};
+
+TEST_P(ArgumentsAccepted, GiveTheMode) {
+  const Accepted& expected = GetParam();
+  const ParsedArguments parsed = parse(expected.words);
+  ASSERT_TRUE(parsed.arguments) << parsed.error;
+  EXPECT_EQ(parsed.arguments->mode, expected.mode);
+  EXPECT_EQ(parsed.arguments->words, expected.rest);
+  EXPECT_EQ(parsed.arguments->explain, expected.explain);
+  EXPECT_EQ(parsed.arguments->quiet, expected.quiet);
+  EXPECT_EQ(parsed.arguments->format, expected.format);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, ArgumentsAccepted,
+    ::testing::Values(
+        Accepted{{}, Mode::interactive, {}},
+        Accepted{{"--quiet"}, Mode::interactive, {}, false, true},
+        Accepted{{"?"}, Mode::helpPages, {"?"}}, Accepted{{"h"}, Mode::helpPages, {"h"}},
+        Accepted{{"--quiet", "H"}, Mode::helpPages, {"H"}, false, true},
+        Accepted{{"h", "x"}, Mode::hand, {"h", "x"}},
+        Accepted{{"--explain", "h"}, Mode::hand, {"h"}, true},
+        // Hyphen words are void marks, never option ends or standard input.
+        Accepted{{"akt9xx", "--", "qjxxx", "t2"}, Mode::hand, {"akt9xx", "--", "qjxxx", "t2"}},
+        Accepted{{"-", "AKQJ5", "KQJ32", "AQ2"}, Mode::hand, {"-", "AKQJ5", "KQJ32", "AQ2"}},
+        Accepted{{"---", "- AKQJ5"}, Mode::hand, {"---", "- AKQJ5"}},
+        Accepted{{"AKQ", "--explain", "x"}, Mode::hand, {"AKQ", "x"}, true},
+        Accepted{{"--batch"}, Mode::batch, {}},
+        Accepted{{"--batch", "-", "a.txt"}, Mode::batch, {"-", "a.txt"}},
+        Accepted{{"a.pbn", "--batch", "--format", "jsonl"},
+                 Mode::batch,
+                 {"a.pbn"},
+                 false,
+                 false,
+                 BatchFormat::jsonl},
+        Accepted{{"--format=tsv", "--batch"}, Mode::batch, {}},
+        Accepted{{"--help", "AKQ"}, Mode::usage, {"AKQ"}},
+        Accepted{{"--version", "--batch"}, Mode::version, {}}));
+
+struct Rejected {
+  std::vector<std::string_view> words;
+  const char* error;
+};
+
+class ArgumentsRejected : public ::testing::TestWithParam<Rejected> {};
+
+TEST_P(ArgumentsRejected, SayWhy) {
+  const ParsedArguments parsed = parse(GetParam().words);
+  EXPECT_FALSE(parsed.arguments);
+  EXPECT_EQ(parsed.error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, ArgumentsRejected,
+    ::testing::Values(Rejected{{"--frob"}, "unknown option '--frob'"},
+                      Rejected{{"AKQ", "-q"}, "unknown option '-q'"},
+                      Rejected{{"-AKQ"}, "unknown option '-AKQ'"},
+                      Rejected{{"--help=yes"}, "option '--help' takes no value"},
+                      Rejected{{"--batch", "--format"}, "option '--format' needs a value"},
+                      Rejected{{"--batch", "--format", "csv"},
+                               "unknown format 'csv' (tsv or jsonl)"},
+                      Rejected{{"--format=jsonl", "AKQ"}, "--format only applies to --batch"},
+                      Rejected{{"--explain"}, "--explain needs a hand"},
+                      Rejected{{"--explain", "--batch"}, "--explain cannot be used with --batch"},
+                      Rejected{{"--frob", "--help"}, "unknown option '--frob'"}));
+
+TEST(IsOption, HyphenWordsAreVoidMarks) {
+  for (const std::string_view word : {"-", "--", "---", "- AKQ", "-- x", "", "AKQ", "?", "a-b"}) {
+    EXPECT_FALSE(isOption(word)) << word;
+  }
+  for (const std::string_view word : {"--batch", "-q", "-x", "---x", "-1"}) {
+    EXPECT_TRUE(isOption(word)) << word;
+  }
+}
+
+TEST(UsageText, ListsEveryOptionWithinEightyColumns) {
+  const std::string usage = usageText();
+  for (const char* option :
+       {"--explain", "--batch", "--format", "--quiet", "--help", "--version"}) {
+    EXPECT_NE(usage.find(std::string("\n  ") + option), std::string::npos) << option;
+  }
+  std::size_t start = 0;
+  while (start < usage.size()) {
+    const std::size_t end = usage.find('\n', start);
+    EXPECT_LE(end - start, 80u) << usage.substr(start, end - start);
+    start = end + 1;
+  }
+}
+
+}  // namespace
+}  // namespace bidgauge

@@ -1,0 +1,227 @@
+#include "cli/batch.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/row_format.hpp"
+#include "evaluators/hand_text.hpp"
+#include "memory_file.hpp"
+
+namespace bidgauge {
+namespace {
+
+using testing_support::InputText;
+using testing_support::OutputCapture;
+
+struct BatchRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+BatchRun runOn(const std::string& input, std::vector<std::string> files = {},
+               BatchFormat format = BatchFormat::tsv) {
+  InputText in(input);
+  OutputCapture out;
+  OutputCapture err;
+  BatchRun run;
+  run.status = runBatch({format, std::move(files)}, {in.file(), out.file(), err.file()});
+  run.out = out.text();
+  run.err = err.text();
+  return run;
+}
+
+std::string body(const BatchRun& run) {
+  EXPECT_EQ(run.out.substr(0, kTsvHeader.size()), kTsvHeader);
+  return run.out.substr(kTsvHeader.size());
+}
+
+// The hand column of every row.
+std::vector<std::string> handsOf(const std::string& rows) {
+  std::vector<std::string> hands;
+  std::size_t start = 0;
+  while (start < rows.size()) {
+    const std::size_t end = rows.find('\n', start);
+    const std::string row = rows.substr(start, end - start);
+    const std::size_t first = row.find('\t');
+    const std::size_t second = row.find('\t', first + 1);
+    const std::size_t third = row.find('\t', second + 1);
+    hands.push_back(row.substr(0, second) + "|" + row.substr(second + 1, third - second - 1));
+    start = end + 1;
+  }
+  return hands;
+}
+
+std::filesystem::path writeFile(const std::string& name, const std::string& text) {
+  const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / name;
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+TEST(Batch, EvaluatesEveryValidLineInOrderAndReportsTheOthers) {
+  const BatchRun run = runOn(
+      "AKT9xx -- QJxxx  T2\n"
+      "# a comment\n"
+      "\n"
+      "   KQ7543.QT2.A.J98 \t\r\n"
+      "AKQ\n"
+      "KQ7543..AQJT2.J9\n"
+      "zz\n"
+      "\t\r\n"
+      "AKQJT98765432 - - x\n"
+      "xxx xxx xxx xxxx");
+  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\t|AKT9xx - QJxxx T2", "\t|KQ7543 QT2 A J98",
+                                      "\t|KQ7543 - AQJT2 J9", "\t|xxx xxx xxx xxxx"}));
+  EXPECT_EQ(run.err,
+            "<stdin>:5: The hand has only 3 cards\n"
+            "<stdin>:7: unexpected character 'z' at position 1\n"
+            "<stdin>:9: The hand already has 13 cards \n");
+}
+
+TEST(Batch, AllValidInputEndsWithStatusZero) {
+  const BatchRun run = runOn("KQ7543 QT2 A J98\n");
+  EXPECT_EQ(run.status, batch_status::ok);
+  EXPECT_EQ(body(run), "\t\tKQ7543 QT2 A J98\t12.35\t1\t28\t1\t11\tordinary\t1\t2.5\t1\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(Batch, EmptyInputGivesTheHeaderOnly) {
+  const BatchRun run = runOn("");
+  EXPECT_EQ(run.status, batch_status::ok);
+  EXPECT_EQ(run.out, kTsvHeader);
+  EXPECT_EQ(runOn("", {}, BatchFormat::jsonl).out, "");
+}
+
+TEST(Batch, JsonLinesHaveOneObjectPerHand) {
+  const BatchRun run = runOn("KQ7543 QT2 A J98\nbad\n- AKQJ5 KQJ32 AQ2\n", {}, BatchFormat::jsonl);
+  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(run.out,
+            R"({"board":null,"seat":null,"hand":"KQ7543 QT2 A J98","knr":12.35,"knr_opens":true,)"
+            R"("zar":28,"zar_opens":true,"kleinman":11,"kleinman_quality":"ordinary",)"
+            R"("kleinman_opens":true,"honor_tricks":2.5,"honor_tricks_opens":true})"
+            "\n"
+            R"({"board":null,"seat":null,"hand":"- AKQJ5 KQJ32 AQ2","knr":25.30,"knr_opens":true,)"
+            R"("zar":43,"zar_opens":true,"kleinman":23,"kleinman_quality":"bad",)"
+            R"("kleinman_opens":true,"honor_tricks":5,"honor_tricks_opens":true})"
+            "\n");
+}
+
+constexpr const char* kPbn =
+    "% PBN 2.1\n"
+    "[Event \"Club night\"]\n"
+    "[Board \"7\"]\n"
+    "[Dealer \"E\"]\n"
+    "[Deal \"E:AKQJ.T98.765.432 T98.765.432.AKQJ 765.432.AKQJ.T98 432.AKQJ.T98.765\"]\n"
+    "[Auction \"E\"]\n"
+    "1S Pass 2H Pass\n"
+    "{ a comment }\n"
+    "\n"
+    "[Board \"8\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - - 432.AKQJ.T98.76\"]\n"
+    "\n"
+    "[Deal \"S:- AKQJ.T98.765.432 - -\"]\n"
+    "[Board \"9\"]\n"
+    "[Board \"10\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n"
+    "[Deal \"X:AKQJ.T98.765.432 - - -\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - -\"]\n"
+    "[Deal N:AKQJ.T98.765.432 - - -]\n"
+    "[Board \"x1\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n";
+
+TEST(BatchPbn, GivesARowPerSeatOfEachDealWithItsBoard) {
+  const BatchRun run = runOn(kPbn);
+  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{
+                                    "7\tE|AKQJ T98 765 432",
+                                    "7\tS|T98 765 432 AKQJ",
+                                    "7\tW|765 432 AKQJ T98",
+                                    "7\tN|432 AKQJ T98 765",
+                                    "8\tN|AKQJ T98 765 432",
+                                    "9\tW|AKQJ T98 765 432",  // the board given after the deal
+                                    "10\tN|AKQJ T98 765 432",
+                                    "\tN|AKQJ T98 765 432",
+                                }));
+  EXPECT_EQ(run.err,
+            "<stdin>:11: seat W: The hand has only 12 cards\n"
+            "<stdin>:17: malformed Deal tag: it must start with N:, E:, S: or W:\n"
+            "<stdin>:18: malformed Deal tag: 3 hands instead of 4\n"
+            "<stdin>:19: malformed Deal tag\n"
+            "<stdin>:20: malformed Board tag: \"x1\" is no board number\n");
+}
+
+TEST(BatchPbn, DealTagsAmongTypedHandsKeepTheirPlace) {
+  const BatchRun run = runOn(
+      "KQ7543 QT2 A J98\n"
+      "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n"
+      "- AKQJ5 KQJ32 AQ2\n");
+  EXPECT_EQ(run.status, batch_status::ok);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\t|KQ7543 QT2 A J98", "\tN|AKQJ T98 765 432",
+                                      "\t|- AKQJ5 KQJ32 AQ2"}));
+}
+
+TEST(BatchFiles, AreReadInTurnAndNamedInMessages) {
+  const auto first = writeFile("first.txt", "KQ7543 QT2 A J98\nAKQ\n");
+  const auto second = writeFile("second.pbn", "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n");
+  const BatchRun run = runOn("- AKQJ5 KQJ32 AQ2\n", {first.string(), "-", second.string()});
+  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\t|KQ7543 QT2 A J98", "\t|- AKQJ5 KQJ32 AQ2",
+                                      "\tN|AKQJ T98 765 432"}));
+  EXPECT_EQ(run.err, first.string() + ":2: The hand has only 3 cards\n");
+}
+
+TEST(BatchFiles, AMissingFileFailsButTheOthersAreStillRead) {
+  const auto present = writeFile("present.txt", "KQ7543 QT2 A J98\n");
+  const std::string missing =
+      (std::filesystem::path(::testing::TempDir()) / "missing.txt").string();
+  const BatchRun run = runOn("", {missing, present.string()});
+  EXPECT_EQ(run.status, batch_status::failed);
+  EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{"\t|KQ7543 QT2 A J98"}));
+  EXPECT_EQ(run.err, "bidgauge: " + missing + ": No such file or directory\n");
+}
+
+TEST(BatchFiles, ADirectoryCannotBeRead) {
+  const BatchRun run = runOn("", {::testing::TempDir()});
+  EXPECT_EQ(run.status, batch_status::failed);
+  EXPECT_NE(run.err.find("Is a directory"), std::string::npos) << run.err;
+}
+
+TEST(BatchFiles, OverlongLinesAreReportedAndSkipped) {
+  const BatchRun run = runOn(std::string(200000, 'A') + "\nKQ7543 QT2 A J98\n");
+  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(run.err, "<stdin>:1: line too long\n");
+  EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{"\t|KQ7543 QT2 A J98"}));
+}
+
+TEST(BatchOutput, AWriteErrorFails) {
+  InputText in("KQ7543 QT2 A J98\n");
+  std::FILE* full = std::fopen("/dev/full", "wb");
+  ASSERT_NE(full, nullptr);
+  OutputCapture err;
+  EXPECT_EQ(runBatch({BatchFormat::tsv, {}}, {in.file(), full, err.file()}), batch_status::failed);
+  EXPECT_EQ(err.text(), "bidgauge: cannot write the output: No space left on device\n");
+  std::fclose(full);
+}
+
+TEST(BatchOutput, LargeInputComesOutWhole) {
+  std::string input;
+  const std::string hands[] = {"KQ7543 QT2 A J98", "AKT9xx..QJxxx.T2", "- AKQJ5 KQJ32 AQ2"};
+  constexpr int kLines = 60000;
+  for (int i = 0; i < kLines; ++i) input += hands[i % 3] + "\n";
+  const BatchRun run = runOn(input);
+  EXPECT_EQ(run.status, batch_status::ok);
+  const std::vector<std::string> rows = handsOf(body(run));
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kLines));
+  EXPECT_EQ(rows[kLines - 2], "\t|AKT9xx - QJxxx T2");
+}
+
+}  // namespace
+}  // namespace bidgauge
