@@ -2,6 +2,10 @@
 function(bidgauge_set_options target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                            -Wno-sign-conversion)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # GCC 12 at -O3 warns falsely about "literal" + std::string (its bug 105651).
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
   if(BIDGAUGE_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
