@@ -13,7 +13,7 @@ for target in build-fuzz/fuzz/*_fuzzer; do
   work=build-fuzz/corpus/$name
   mkdir -p "$work"
   echo "== $name: ${seconds}s"
-  "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  "$target" -max_total_time="$seconds" -max_len=1024 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build-fuzz/ "$work" "fuzz/corpus/$name" 2>&1 |
     grep -E '^(#[0-9]+ +DONE|Done|==[0-9]+==ERROR|SUMMARY)' || true
   # A finding leaves a crash-, leak- or timeout- file behind.

@@ -21,7 +21,7 @@ class LineReader {
   static constexpr std::size_t kMaxLine = kBlock;
 
   explicit LineReader(std::FILE* file)
-      : file_(file), data_(std::make_unique<char[]>(kMaxLine + kBlock)) {}
+      : file_(file), data_(std::make_unique_for_overwrite<char[]>(kMaxLine + kBlock)) {}
 
   // The next line; false at the end of the input or on a read error.
   bool next(InputLine& line);

@@ -14,7 +14,7 @@ class OutputBuffer {
   static constexpr std::size_t kCapacity = std::size_t{1} << 18;
 
   explicit OutputBuffer(std::FILE* file)
-      : file_(file), data_(std::make_unique<char[]>(kCapacity)) {}
+      : file_(file), data_(std::make_unique_for_overwrite<char[]>(kCapacity)) {}
   OutputBuffer(const OutputBuffer&) = delete;
   OutputBuffer& operator=(const OutputBuffer&) = delete;
   ~OutputBuffer() { flush(); }
