@@ -39,8 +39,7 @@ void checkEntryRow(const bidgauge::InteractiveApp& app, const bidgauge::Screen& 
   const int row = app.entryRow();
   if (row == 0) return;
   const std::string& typed = app.entry().handText;
-  const std::string shown =
-      screen.rowText(row).substr(bidgauge::entryColumn - 1, typed.size() + 1);
+  const std::string shown = screen.rowText(row).substr(bidgauge::entryColumn - 1, typed.size() + 1);
   check(shown == typed + " ");
 }
 
