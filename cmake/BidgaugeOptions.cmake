@@ -19,6 +19,7 @@ endif()
 
 if(BIDGAUGE_BUILD_FUZZ)
   # Coverage for libFuzzer in every library the fuzz targets link.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage_ignorelist.txt)
   add_link_options(-fsanitize=address,undefined)
 endif()

@@ -38,9 +38,13 @@ void checkHand(const EntryState& entry) {
 void checkEntryRow(const bidgauge::InteractiveApp& app, const bidgauge::Screen& screen) {
   const int row = app.entryRow();
   if (row == 0) return;
+  // The typed text from the entry column, then a blank.
   const std::string& typed = app.entry().handText;
-  const std::string shown = screen.rowText(row).substr(bidgauge::entryColumn - 1, typed.size() + 1);
-  check(shown == typed + " ");
+  const int column = bidgauge::entryColumn;
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    check(screen.cell(row, column + static_cast<int>(i)).ch == typed[i]);
+  }
+  check(screen.cell(row, column + static_cast<int>(typed.size())).ch == ' ');
 }
 
 }  // namespace

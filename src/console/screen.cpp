@@ -36,24 +36,31 @@ void Screen::printText(std::string_view text) {
     scrollPending_ = false;
     scrollUp();
   }
-  for (const char ch : text) putChar(ch);
+  // A row at a time: as much of the text as fits before the right edge.
+  while (!text.empty()) {
+    if (scrollPending_) {
+      scrollPending_ = false;
+      scrollUp();
+    }
+    const auto count = std::min<std::size_t>(text.size(), kColumns - column_ + 1);
+    const auto first = cells_.begin() + index(row_, column_);
+    std::transform(text.begin(), text.begin() + count, first, [attr = currentAttr()](char ch) {
+      return Cell{ch, attr};
+    });
+    text.remove_prefix(count);
+    advance(static_cast<int>(count));
+  }
   ++version_;
 }
 
-void Screen::putChar(char ch) {
-  if (scrollPending_) {
-    scrollPending_ = false;
-    scrollUp();
-  }
-  cells_[index(row_, column_)] = Cell{ch, currentAttr()};
-  if (column_ < kColumns) {
-    ++column_;
-  } else if (row_ < kRows) {
+void Screen::advance(int columns) {
+  column_ += columns;
+  if (column_ <= kColumns) return;
+  column_ = 1;
+  if (row_ < kRows) {
     ++row_;
-    column_ = 1;
   } else {
     // Writing the last cell does not scroll yet: the next output (or newLine) does.
-    column_ = 1;
     scrollPending_ = true;
   }
 }
@@ -86,9 +93,9 @@ void Screen::scrollUp() {
 }
 
 std::string Screen::rowText(int row) const {
-  std::string text;
-  text.reserve(kColumns);
-  for (int column = 1; column <= kColumns; ++column) text += cell(row, column).ch;
+  std::string text(kColumns, ' ');
+  const auto first = cells_.begin() + index(row, 1);
+  std::transform(first, first + kColumns, text.begin(), [](const Cell& cell) { return cell.ch; });
   return text;
 }
 

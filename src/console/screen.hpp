@@ -63,7 +63,8 @@ class Screen {
   std::uint8_t currentAttr() const {
     return static_cast<std::uint8_t>(foreground_ + 16 * background_);
   }
-  void putChar(char ch);
+  // Moves the cursor past `columns` cells just written on its row.
+  void advance(int columns);
   void scrollUp();
 
   std::array<Cell, kRows * kColumns> cells_{};
