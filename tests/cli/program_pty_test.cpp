@@ -13,13 +13,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kWait = 10s;
-constexpr int kBlue = 1;
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-constexpr int kYellow = 14;
-constexpr int kWhite = 15;
-
 bool anyRowHas(const PtyTerminal& terminal, const std::string& text) {
   for (int row = 1; row <= terminal.size().rows; ++row) {
     if (terminal.rowText(row).find(text) != std::string::npos) return true;

@@ -39,9 +39,6 @@ using ::testing::AssertionFailure;
 using ::testing::AssertionResult;
 using ::testing::AssertionSuccess;
 
-// Generous for the sanitizer build; passing waits return as soon as the screen matches.
-constexpr auto kWait = 10s;
-
 // What the Backspace key sends in this terminal; the program reads it as Backspace.
 constexpr char kDel = '\x7F';
 const std::string kDelText(1, kDel);

@@ -15,16 +15,6 @@ namespace {
 using namespace std::chrono_literals;
 using ::testing::AssertionResult;
 
-constexpr auto kWait = 10s;
-
-// DOS colour numbers.
-constexpr int kBlue = 1;
-constexpr int kLightGrey = 7;
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-constexpr int kYellow = 14;
-constexpr int kWhite = 15;
-
 AssertionResult titleScreenReady(const PtyTerminal& terminal) {
   if (terminal.cursor() != Position{5, 19}) return ::testing::AssertionFailure() << "no prompt";
   return hasText(terminal, {12, 26}, " For instructions, press \"H\" ", kBlue, kLightCyan);

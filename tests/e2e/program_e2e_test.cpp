@@ -21,20 +21,6 @@ using ::testing::AssertionFailure;
 using ::testing::AssertionResult;
 using ::testing::AssertionSuccess;
 
-// Generous for the sanitizer build; passing waits return as soon as the screen matches.
-constexpr auto kWait = 10s;
-
-// DOS colour numbers.
-constexpr int kBlue = 1;
-constexpr int kMagenta = 5;
-constexpr int kBrown = 6;
-constexpr int kDarkGrey = 8;
-constexpr int kLightGreen = 10;
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-constexpr int kYellow = 14;
-constexpr int kWhite = 15;
-
 constexpr Position kEntry{5, 19};
 const std::string kTitle =
     "EVAL:  Kaplan Four C's - Zar Points - Kleiman Points - Culbertson Honor Tricks";

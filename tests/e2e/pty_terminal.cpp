@@ -17,6 +17,8 @@
 #include <system_error>
 #include <thread>
 
+#include "console/cp437.hpp"
+
 namespace bidgauge::e2e {
 namespace {
 
@@ -54,24 +56,6 @@ std::filesystem::path makeTempHome() {
     throw std::system_error(errno, std::generic_category(), "mkdtemp");
   }
   return pattern;
-}
-
-void appendUtf8(std::string& out, std::uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 int paletteIndex(const VTermColor& color) {

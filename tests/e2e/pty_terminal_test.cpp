@@ -15,8 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kWait = 10s;
-
 PtyTerminal shell(const std::string& script, TerminalSize size = {}) {
   return PtyTerminal({"/bin/sh", "-c", script}, size);
 }

@@ -12,6 +12,22 @@
 
 namespace bidgauge::e2e {
 
+// How long a check may wait for the screen: generous for the sanitizer build,
+// while a passing wait returns as soon as the screen matches.
+inline constexpr std::chrono::seconds kWait{10};
+
+// DOS colour numbers, as the program draws with them.
+inline constexpr int kBlue = 1;
+inline constexpr int kMagenta = 5;
+inline constexpr int kBrown = 6;
+inline constexpr int kLightGrey = 7;
+inline constexpr int kDarkGrey = 8;
+inline constexpr int kLightGreen = 10;
+inline constexpr int kLightCyan = 11;
+inline constexpr int kLightRed = 12;
+inline constexpr int kYellow = 14;
+inline constexpr int kWhite = 15;
+
 // The code points of a UTF-8 text, one string each: what one cell holds.
 std::vector<std::string> glyphs(std::string_view utf8);
 
