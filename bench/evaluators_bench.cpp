@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "entry/card_tables.hpp"
+#include "hand/card_tables.hpp"
 #include "evaluators/breakdown.hpp"
 #include "evaluators/evaluation.hpp"
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "console/scripted_console.hpp"
-#include "entry/interactive_app.hpp"
-#include "entry/main_screen.hpp"
+#include "app/interactive_app.hpp"
+#include "app/main_screen.hpp"
 
 namespace {
 

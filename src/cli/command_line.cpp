@@ -10,8 +10,8 @@
 #include "cli/arguments.hpp"
 #include "cli/batch.hpp"
 #include "cli/hand_mode.hpp"
-#include "console/terminal_console.hpp"
-#include "entry/interactive_app.hpp"
+#include "terminal/terminal_console.hpp"
+#include "app/interactive_app.hpp"
 
 namespace bidgauge {
 namespace {

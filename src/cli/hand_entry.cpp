@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "entry/parser.hpp"
+#include "hand/parser.hpp"
 
 namespace bidgauge {
 namespace {

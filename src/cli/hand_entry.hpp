@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "entry/entry_state.hpp"
+#include "hand/entry_state.hpp"
 
 namespace bidgauge {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "entry/card_tables.hpp"
+#include "hand/card_tables.hpp"
 
 namespace bidgauge {
 namespace {

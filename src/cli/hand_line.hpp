@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/hand_entry.hpp"
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cli/explain_output.hpp"
+#include "results/explanation.hpp"
 #include "cli/hand_entry.hpp"
 
 namespace bidgauge {

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "console/colors.hpp"
-#include "console/cp437.hpp"
-#include "entry/main_screen.hpp"
+#include "hand/cp437.hpp"
+#include "app/main_screen.hpp"
 #include "results/results_panel.hpp"
 
 namespace bidgauge {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "console/screen.hpp"
-#include "entry/entry_state.hpp"
+#include "hand/entry_state.hpp"
 #include "results/result_text.hpp"
 
 namespace bidgauge {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include "entry/card_tables.hpp"
+#include "hand/card_tables.hpp"
 
 namespace bidgauge {
 namespace {

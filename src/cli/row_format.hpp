@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 #include "evaluators/evaluation.hpp"
 
 namespace bidgauge {

@@ -101,7 +101,7 @@ std::string Screen::rowText(int row) const {
 
 }  // namespace bidgauge
 
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 

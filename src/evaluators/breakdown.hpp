@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 #include "evaluators/culbertson.hpp"
 #include "evaluators/kleinman.hpp"
 #include "evaluators/knr.hpp"

@@ -1,6 +1,6 @@
 #include "evaluators/holding.hpp"
 
-#include "entry/card_tables.hpp"
+#include "hand/card_tables.hpp"
 
 namespace bidgauge {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 

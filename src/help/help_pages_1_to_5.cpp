@@ -1,5 +1,5 @@
 // Help pages 1 to 5: typing a hand, the KnR summary and the story of KnR.
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 #include "help/help_pages.hpp"
 
 namespace bidgauge {

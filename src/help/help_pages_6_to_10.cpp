@@ -1,5 +1,5 @@
 // Help pages 6 to 10: Zar, Kleinman, Culbertson, the KnR disclaimer and the closing page.
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 #include "help/help_pages.hpp"
 
 namespace bidgauge {

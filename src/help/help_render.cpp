@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 #include "help/help_pages.hpp"
 
 namespace bidgauge {

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "console/cp437.hpp"
-#include "entry/card_tables.hpp"
+#include "hand/cp437.hpp"
+#include "hand/card_tables.hpp"
 
 namespace bidgauge {
 namespace {

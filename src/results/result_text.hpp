@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 #include "evaluators/evaluation.hpp"
 
 namespace bidgauge {

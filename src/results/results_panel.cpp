@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "console/colors.hpp"
-#include "console/cp437.hpp"
-#include "entry/card_tables.hpp"
+#include "hand/cp437.hpp"
+#include "hand/card_tables.hpp"
 
 namespace bidgauge {
 namespace {

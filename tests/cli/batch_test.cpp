@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/row_format.hpp"
-#include "evaluators/hand_text.hpp"
+#include "support/hand_text.hpp"
 #include "memory_file.hpp"
 
 namespace bidgauge {

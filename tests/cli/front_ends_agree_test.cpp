@@ -9,9 +9,9 @@
 #include "cli/batch.hpp"
 #include "cli/row_format.hpp"
 #include "console/scripted_console.hpp"
-#include "entry/interactive_app.hpp"
-#include "evaluators/hand_text.hpp"
-#include "evaluators/random_hands.hpp"
+#include "app/interactive_app.hpp"
+#include "support/hand_text.hpp"
+#include "support/random_hands.hpp"
 #include "memory_file.hpp"
 
 namespace bidgauge {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "evaluators/hand_text.hpp"
+#include "support/hand_text.hpp"
 
 namespace bidgauge {
 namespace {

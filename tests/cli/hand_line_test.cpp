@@ -8,8 +8,8 @@
 #include <string>
 
 #include "cli/row_format.hpp"
-#include "evaluators/hand_text.hpp"
-#include "evaluators/random_hands.hpp"
+#include "support/hand_text.hpp"
+#include "support/random_hands.hpp"
 
 namespace bidgauge {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/hand_entry.hpp"
-#include "evaluators/hand_text.hpp"
-#include "evaluators/random_hands.hpp"
+#include "support/hand_text.hpp"
+#include "support/random_hands.hpp"
 
 namespace bidgauge {
 namespace {

@@ -24,12 +24,12 @@
 #include <gtest/gtest.h>
 
 #include "console/console.hpp"
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 #include "console/screen.hpp"
 #include "console/scripted_console.hpp"
 #include "e2e/pty_terminal.hpp"
 #include "e2e/screen_checks.hpp"
-#include "entry/interactive_app.hpp"
+#include "app/interactive_app.hpp"
 
 namespace bidgauge::e2e {
 namespace {

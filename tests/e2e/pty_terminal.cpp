@@ -17,7 +17,7 @@
 #include <system_error>
 #include <thread>
 
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge::e2e {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "evaluators/breakdown.hpp"
-#include "hand_text.hpp"
+#include "support/hand_text.hpp"
 #include "term_units.hpp"
 
 namespace bidgauge {

@@ -9,11 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "entry/card_tables.hpp"
+#include "hand/card_tables.hpp"
 #include "evaluators/breakdown.hpp"
 #include "evaluators/evaluation.hpp"
-#include "hand_text.hpp"
-#include "random_hands.hpp"
+#include "support/hand_text.hpp"
+#include "support/random_hands.hpp"
 #include "reference_evaluators.hpp"
 #include "term_units.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "entry/hand.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 

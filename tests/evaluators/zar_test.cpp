@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "evaluators/breakdown.hpp"
-#include "hand_text.hpp"
+#include "support/hand_text.hpp"
 
 namespace bidgauge {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 #include "console/scripted_console.hpp"
 #include "help/help_page.hpp"
 #include "help/help_render.hpp"

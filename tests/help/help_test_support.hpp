@@ -7,7 +7,7 @@
 #include "console/colors.hpp"
 #include "console/screen.hpp"
 #include "console/scripted_console.hpp"
-#include "screen_picture.hpp"
+#include "support/screen_picture.hpp"
 
 namespace bidgauge {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "console/cp437.hpp"
-#include "entry/parser.hpp"
+#include "hand/cp437.hpp"
+#include "hand/parser.hpp"
 
 namespace bidgauge {
 namespace {

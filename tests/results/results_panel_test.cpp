@@ -6,7 +6,7 @@
 
 #include "console/colors.hpp"
 #include "console/scripted_console.hpp"
-#include "entry/parser.hpp"
+#include "hand/parser.hpp"
 #include "support/screen_text.hpp"
 
 namespace bidgauge {

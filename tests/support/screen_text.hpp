@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "console/cp437.hpp"
+#include "hand/cp437.hpp"
 #include "console/screen.hpp"
 
 namespace bidgauge::testing_support {

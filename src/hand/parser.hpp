@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "hand/entry_state.hpp"
+
+namespace bidgauge {
+
+enum class KeyAction {
+  accept,    // echo `echo` at the cursor; the state has taken the key
+  ignore,    // nothing happens, silently
+  refuse,    // nothing happens but a beep
+  error,     // state.entryError tells which rule was broken; the hand is unchanged
+  complete,  // Enter on a complete hand: evaluate it
+};
+
+struct KeyVerdict {
+  KeyAction action;
+  EntryState state;  // the state after the key
+  std::string echo;  // what to print for an accepted key
+};
+
+// Judges one upper-cased key text typed on the entry line (any key but the
+// command keys Escape, E, H and Backspace, which the key loop handles).
+KeyVerdict parseKey(const EntryState& state, std::string_view keyText);
+
+// Backspace: takes the last accepted character back out of the hand.
+KeyVerdict deleteLast(const EntryState& state);
+
+// The key text with the letters a to z upper-cased, as the entry line sees it.
+std::string upperCased(std::string_view keyText);
+
+}  // namespace bidgauge
