@@ -23,17 +23,18 @@ inline constexpr int footnote = color::brown;
 inline constexpr int closingFrame = color::lightCyan;
 }  // namespace help_role
 
-// A help page is a table of drawing steps. A body row is an `at` followed by
-// the pieces printed one after the other; a row may instead begin with a tab
-// that wraps from the end of the previous row. No step sets the background.
+// A help page is a table of drawing steps, named here as the page tables name
+// them. A body row is an `at` followed by the pieces printed one after the
+// other; a row may instead begin with a tab that wraps from the end of the
+// previous row. No step sets the background.
 using HelpPiece = DrawStep;
 namespace help_piece = drawing;
 
 struct HelpPage {
   std::string_view title;  // empty for a page without a title box
   int titleColumn = 0;
-  std::span<const HelpPiece> titleRemark;  // drawn after the title, inside the title box
-  std::span<const HelpPiece> body;         // rows 4 to 23
+  std::span<const DrawStep> titleRemark;  // drawn after the title, inside the title box
+  std::span<const DrawStep> body;         // rows 4 to 23
 
   bool hasTitleBox() const { return !title.empty(); }
 };

@@ -8,7 +8,7 @@
 namespace bidgauge {
 namespace {
 
-using namespace help_piece;
+using namespace drawing;
 using help_role::frame;
 using help_role::hotKey;
 
@@ -23,29 +23,29 @@ constexpr int kTwoKeyBarColumn = 33;
 constexpr int kThreeKeyBarColumn = 31;
 
 // clang-format off
-constexpr HelpPiece kTitleBoxTop[] = {
+constexpr DrawStep kTitleBoxTop[] = {
     at(1, 1), say(" ", frame), sym(glyph::topLeft, frame),
     sym(glyph::horizontal, frame, kTitleBoxInside), sym(glyph::topRight, frame)};
-constexpr HelpPiece kTitleRowStart[] = {at(2, 1), say(" ", frame), sym(glyph::vertical, frame)};
-constexpr HelpPiece kTitleRowEnd[] = {tab(kTitleBoxRight, frame), sym(glyph::vertical, frame)};
-constexpr HelpPiece kTitleBoxBottom[] = {
+constexpr DrawStep kTitleRowStart[] = {at(2, 1), say(" ", frame), sym(glyph::vertical, frame)};
+constexpr DrawStep kTitleRowEnd[] = {tab(kTitleBoxRight, frame), sym(glyph::vertical, frame)};
+constexpr DrawStep kTitleBoxBottom[] = {
     at(3, 1), say(" ", frame), sym(glyph::bottomLeft, frame),
     sym(glyph::horizontal, frame, kTitleBoxInside), sym(glyph::bottomRight, frame)};
 
 // Row 24 ends with a line break; row 25 does not, so the screen never scrolls.
-constexpr HelpPiece kFirstPageBar[] = {
+constexpr DrawStep kFirstPageBar[] = {
     at(kBarTopRow, kTwoKeyBarColumn), sym(glyph::topLeft, frame),
     sym(glyph::horizontal, frame, 12), sym(glyph::topRight, frame), lineEnd(),
     at(kBarKeyRow, kTwoKeyBarColumn), sym(glyph::vertical, frame),
     say(" M", hotKey), say("ore", frame), say("  Q", hotKey), say("uit ", frame),
     sym(glyph::vertical, frame)};
-constexpr HelpPiece kMiddlePageBar[] = {
+constexpr DrawStep kMiddlePageBar[] = {
     at(kBarTopRow, kThreeKeyBarColumn), sym(glyph::topLeft, frame),
     sym(glyph::horizontal, frame, 18), sym(glyph::topRight, frame), lineEnd(),
     at(kBarKeyRow, kThreeKeyBarColumn), sym(glyph::vertical, frame),
     say(" M", hotKey), say("ore", frame), say("  B", hotKey), say("ack", frame),
     say("  Q", hotKey), say("uit ", frame), sym(glyph::vertical, frame)};
-constexpr HelpPiece kLastPageBar[] = {
+constexpr DrawStep kLastPageBar[] = {
     at(kBarTopRow, kTwoKeyBarColumn), sym(glyph::topLeft, frame),
     sym(glyph::horizontal, frame, 12), sym(glyph::topRight, frame), lineEnd(),
     at(kBarKeyRow, kTwoKeyBarColumn), sym(glyph::vertical, frame),
@@ -54,7 +54,7 @@ constexpr HelpPiece kLastPageBar[] = {
 // clang-format on
 
 struct NavigationBar {
-  std::span<const HelpPiece> pieces;
+  std::span<const DrawStep> pieces;
   int cursorRow;
   int cursorColumn;  // the first key letter
 };
@@ -70,8 +70,8 @@ const NavigationBar& navigationBar(int number) {
 }
 
 void drawTitleBox(Screen& screen, const HelpPage& page) {
-  const std::array<HelpPiece, 2> title = {tab(page.titleColumn, help_role::title),
-                                          say(page.title, help_role::title)};
+  const std::array<DrawStep, 2> title = {tab(page.titleColumn, help_role::title),
+                                         say(page.title, help_role::title)};
   draw(screen, kTitleBoxTop);
   draw(screen, kTitleRowStart);
   draw(screen, title);

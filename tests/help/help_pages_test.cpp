@@ -149,7 +149,7 @@ TEST(HelpPages, LeaveTheLastColumnBlank) {
 TEST(HelpPageTables, KeepEveryBodyRowWithinColumnsOneTo79) {
   for (int number = 1; number <= kHelpPageCount; ++number) {
     Screen screen;
-    for (const HelpPiece& piece : helpPage(number).body) {
+    for (const DrawStep& piece : helpPage(number).body) {
       const int row = screen.cursorRow();
       draw(screen, {&piece, 1});
       if (piece.op != DrawStep::Op::text) continue;
@@ -166,8 +166,8 @@ TEST(HelpPageTables, KeepEveryBodyRowWithinColumnsOneTo79) {
 TEST(HelpPageTables, NameTheColourOfEveryTextAndNeverSetTheBackground) {
   for (int number = 1; number <= kHelpPageCount; ++number) {
     const HelpPage& page = helpPage(number);
-    for (const std::span<const HelpPiece> pieces : {page.titleRemark, page.body}) {
-      for (const HelpPiece& piece : pieces) {
+    for (const std::span<const DrawStep> pieces : {page.titleRemark, page.body}) {
+      for (const DrawStep& piece : pieces) {
         SCOPED_TRACE("page " + std::to_string(number) + " text \"" + std::string(piece.text) +
                      "\"");
         EXPECT_EQ(piece.background, color::keep);
