@@ -18,7 +18,7 @@ struct DrawStep {
   enum class Op { color, moveTo, moveToColumn, tabTo, text, newLine };
 
   Op op = Op::color;
-  int foreground = color::keep;  // set before the step, as are the background
+  int foreground = color::keep;  // set before the step, as is the background
   int background = color::keep;
   int row = 0;            // Op::moveTo
   int column = 0;         // Op::moveTo, Op::moveToColumn, Op::tabTo
