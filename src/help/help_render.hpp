@@ -1,6 +1,5 @@
 #pragma once
 
-#include "console/console.hpp"
 #include "console/screen.hpp"
 
 namespace bidgauge {
@@ -8,9 +7,5 @@ namespace bidgauge {
 // Clears the screen and draws page `number` (1 to 10) with its title box and
 // navigation bar, leaving the cursor on the bar's first key letter.
 void drawHelpPage(Screen& screen, int number);
-
-inline void drawHelpPage(Console& console, int number) {
-  drawHelpPage(console.screen(), number);
-}
 
 }  // namespace bidgauge

@@ -15,9 +15,4 @@ Drawing panelSteps(const Hand& hand, const ResultRows& rows);
 // Draws the panel at the cursor, as the entry line's Enter does.
 void showResults(Console& console, const Hand& hand, const ResultRows& rows);
 
-// The former name of draw, as the command-line mode still calls it.
-inline void drawSteps(Screen& screen, const Drawing& steps) {
-  draw(screen, steps);
-}
-
 }  // namespace bidgauge
