@@ -119,19 +119,21 @@ typedef struct bidgauge_texts {
   char honor_tricks[BIDGAUGE_VALUE_TEXT_SIZE];
 } bidgauge_texts;
 
-/* The outcome for one line of bidgauge_evaluate_lines. */
-typedef struct bidgauge_line_result {
-  /* BIDGAUGE_OK, or BIDGAUGE_ERROR_HAND when the line is no hand (then
-   * `hand` and `valuation` are all zero; read the line again with
-   * bidgauge_read_hand for the message). */
+/* The outcome for one text of bidgauge_evaluate_texts. */
+typedef struct bidgauge_text_result {
+  /* BIDGAUGE_OK; BIDGAUGE_ERROR_HAND when the text is no hand (then `hand`
+   * and `valuation` are all zero: read the text again with
+   * bidgauge_read_hand for the message); BIDGAUGE_ERROR_MEMORY when memory
+   * ran out reading it. */
   int32_t code;
-  /* For an error, the 1-based position in the line as in bidgauge_error. */
+  /* For BIDGAUGE_ERROR_HAND, the 1-based position in the text, as in
+   * bidgauge_error. */
   int32_t position;
-  /* The hand the line holds. */
+  /* The hand the text holds. */
   bidgauge_hand hand;
   /* Its valuations. */
   bidgauge_valuation valuation;
-} bidgauge_line_result;
+} bidgauge_text_result;
 
 /* The library's version, "MAJOR.MINOR.PATCH", as built (may differ from the
  * BIDGAUGE_VERSION the caller was compiled with). Never NULL. */
@@ -145,7 +147,7 @@ BIDGAUGE_API const char* bidgauge_version(void);
  * line ends around the hand are ignored.
  * Returns BIDGAUGE_OK and fills `hand`; or BIDGAUGE_ERROR_HAND and fills
  * `error` (when not NULL) with the message and position, leaving `hand`
- * untouched; or BIDGAUGE_ERROR_ARGUMENT when `hand` is NULL, or `text` is
+ * untouched (on success `error` is cleared); or BIDGAUGE_ERROR_ARGUMENT when `hand` is NULL, or `text` is
  * NULL with a non-zero length. */
 BIDGAUGE_API int bidgauge_read_hand(const char* text, size_t length, bidgauge_hand* hand,
                                     bidgauge_error* error);
@@ -162,16 +164,25 @@ BIDGAUGE_API int bidgauge_evaluate(const bidgauge_hand* hand, bidgauge_valuation
 BIDGAUGE_API size_t bidgauge_evaluate_hands(const bidgauge_hand* hands, size_t count,
                                             bidgauge_valuation* valuations);
 
-/* Reads and values the hands of `text` (`length` bytes), one per line; lines
- * end with '\n' (a '\r' before it is ignored), and a '\n' at the very end
- * starts no further line. results[i] gets line i's outcome: a line that is
- * no hand is reported in its result and does not stop the others.
- * Returns the number of lines, which may exceed `capacity`: only the first
- * `capacity` lines are read then. Allocates only for lines that need the
+/* Reads and values many hands in one call: `texts` (`length` bytes) holds
+ * one hand text after another, each ended by `separator` ('\n' for lines of
+ * a file, '\0' for C strings laid end to end); the last text may end
+ * without one. results[i] gets the outcome for text i: a text that is no
+ * hand is reported in its result and does not stop the others.
+ * Returns the number of texts, which may exceed `capacity`: only the first
+ * `capacity` texts are read then. Allocates only for texts that need the
  * full entry rules (see bidgauge_read_hand). `results` may be NULL when
- * `capacity` is 0, e.g. to count the lines. */
-BIDGAUGE_API size_t bidgauge_evaluate_lines(const char* text, size_t length,
-                                            bidgauge_line_result* results, size_t capacity);
+ * `capacity` is 0, e.g. to count the texts. */
+BIDGAUGE_API size_t bidgauge_evaluate_texts(const char* texts, size_t length, char separator,
+                                            bidgauge_text_result* results, size_t capacity);
+
+/* Writes the hand text (as bidgauge_hand_text does) of each of `count`
+ * results, each followed by `separator`; a result that holds no hand gives
+ * an empty text. No NUL is added. Needs at most count *
+ * BIDGAUGE_HAND_TEXT_SIZE bytes. Returns the number of bytes written, or 0
+ * (writing nothing) when `size` is too small or a pointer is NULL. */
+BIDGAUGE_API size_t bidgauge_join_hand_texts(const bidgauge_text_result* results, size_t count,
+                                             char separator, char* out, size_t size);
 
 /* 1 when `hand` holds 13 cards and sets no bit outside the 13 ranks, else 0
  * (also for NULL). Hands from bidgauge_read_hand always do. */

@@ -53,10 +53,10 @@ bidgauge_valuation valuationOf(const Hand& hand) {
   return apiValuation(evaluateAll(hand), highCardPoints(hand));
 }
 
-bidgauge_line_result lineResult(std::string_view line) {
-  bidgauge_line_result result{};
+bidgauge_text_result textResult(std::string_view text) {
+  bidgauge_text_result result{};
   try {
-    const HandReading reading = readOneHand(line);
+    const HandReading reading = readOneHand(text);
     if (!reading.hand) {
       result.code = BIDGAUGE_ERROR_HAND;
       result.position = reading.position;
@@ -114,21 +114,39 @@ size_t bidgauge_evaluate_hands(const bidgauge_hand* hands, size_t count,
   return count;
 }
 
-size_t bidgauge_evaluate_lines(const char* text, size_t length, bidgauge_line_result* results,
-                               size_t capacity) {
-  if (text == nullptr) length = 0;
+size_t bidgauge_evaluate_texts(const char* texts, size_t length, char separator,
+                               bidgauge_text_result* results, size_t capacity) {
+  if (texts == nullptr) length = 0;
   if (results == nullptr) capacity = 0;
-  const char* at = text;
-  const char* const end = text + length;
-  size_t lines = 0;
+  const char* at = texts;
+  const char* const end = texts + length;
+  size_t count = 0;
   while (at != end) {
-    const auto* newline = static_cast<const char*>(std::memchr(at, '\n', end - at));
-    const char* lineEnd = newline != nullptr ? newline : end;
-    if (lines < capacity) results[lines] = lineResult(std::string_view(at, lineEnd - at));
-    ++lines;
-    at = newline != nullptr ? newline + 1 : end;
+    const auto* found = static_cast<const char*>(std::memchr(at, separator, end - at));
+    const char* textEnd = found != nullptr ? found : end;
+    if (count < capacity) results[count] = textResult(std::string_view(at, textEnd - at));
+    ++count;
+    at = found != nullptr ? found + 1 : end;
   }
-  return lines;
+  return count;
+}
+
+size_t bidgauge_join_hand_texts(const bidgauge_text_result* results, size_t count, char separator,
+                                char* out, size_t size) {
+  if (results == nullptr || out == nullptr || size / BIDGAUGE_HAND_TEXT_SIZE < count) return 0;
+  char* at = out;
+  for (size_t i = 0; i < count; ++i) {
+    // A hand text is at most 19 bytes, but the writer wants room to spare.
+    char text[kHandTextRoom];
+    const char* textEnd = text;
+    if (results[i].code == BIDGAUGE_OK && holdsThirteenCards(results[i].hand)) {
+      textEnd = writeHandText(text, engineHand(results[i].hand));
+    }
+    std::memcpy(at, text, textEnd - text);
+    at += textEnd - text;
+    *at++ = separator;
+  }
+  return at - out;
 }
 
 int bidgauge_hand_is_valid(const bidgauge_hand* hand) {
