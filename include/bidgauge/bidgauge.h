@@ -142,7 +142,7 @@ BIDGAUGE_API const char* bidgauge_version(void);
 /* Reads one hand from `text` (`length` bytes), in any form bidgauge's batch
  * mode takes on a line: suits in the order spades, hearts, diamonds, clubs,
  * separated by blanks ("KQ7543 QT2 A J98", '-' for a void) or by dots
- * ("KQ7543.QT2.A.J98", an empty group for a void); ranks A K Q J T (or 10)
+ * ("KQ7543.QT2.A.J98", an empty group for a void); ranks A K Q J T (or 1 or 0)
  * 9 ... 2 in any order and either case, x for a spot card. Blanks, tabs and
  * line ends around the hand are ignored.
  * Returns BIDGAUGE_OK and fills `hand`; or BIDGAUGE_ERROR_HAND and fills
