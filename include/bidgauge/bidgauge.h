@@ -147,8 +147,8 @@ BIDGAUGE_API const char* bidgauge_version(void);
  * line ends around the hand are ignored.
  * Returns BIDGAUGE_OK and fills `hand`; or BIDGAUGE_ERROR_HAND and fills
  * `error` (when not NULL) with the message and position, leaving `hand`
- * untouched (on success `error` is cleared); or BIDGAUGE_ERROR_ARGUMENT when `hand` is NULL, or `text` is
- * NULL with a non-zero length. */
+ * untouched; or BIDGAUGE_ERROR_ARGUMENT when `hand` is NULL, or `text` is
+ * NULL with a non-zero length. On success `error` is cleared. */
 BIDGAUGE_API int bidgauge_read_hand(const char* text, size_t length, bidgauge_hand* hand,
                                     bidgauge_error* error);
 
