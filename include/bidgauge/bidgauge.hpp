@@ -141,11 +141,18 @@ struct Valuation {
   double honorTricks() const noexcept { return honorTrickHalves / 2.0; }  // 2.5
 
   static Valuation fromRaw(const bidgauge_valuation& raw) noexcept {
-    return {
-        raw.knr_hundredths,      raw.knr_opens != 0,     raw.zar_points,
-        raw.zar_opens != 0,      raw.kleinman_points,    static_cast<Quality>(raw.kleinman_quality),
-        raw.kleinman_opens != 0, raw.honor_trick_halves, raw.honor_tricks_opens != 0,
-        raw.high_card_points};
+    Valuation valuation;
+    valuation.knrHundredths = raw.knr_hundredths;
+    valuation.knrOpens = raw.knr_opens != 0;
+    valuation.zarPoints = raw.zar_points;
+    valuation.zarOpens = raw.zar_opens != 0;
+    valuation.kleinmanPoints = raw.kleinman_points;
+    valuation.kleinmanQuality = static_cast<Quality>(raw.kleinman_quality);
+    valuation.kleinmanOpens = raw.kleinman_opens != 0;
+    valuation.honorTrickHalves = raw.honor_trick_halves;
+    valuation.honorTricksOpens = raw.honor_tricks_opens != 0;
+    valuation.highCardPoints = raw.high_card_points;
+    return valuation;
   }
 
   friend bool operator==(const Valuation& a, const Valuation& b) noexcept {
