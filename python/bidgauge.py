@@ -205,7 +205,8 @@ def evaluate_many(texts):
     hands = ctypes.string_at(room, written - 1).decode("ascii").split("\n")
     if "" in hands:
         index = hands.index("")
-        _evaluate_at(index, texts[index])
+        _evaluate_at(index, texts[index])  # raises its HandError
+        raise MemoryError("libbidgauge ran out of memory")
     return [
         {
             "hand": hand,
