@@ -127,7 +127,10 @@ def _declare(lib):
     c = ctypes
     signatures = {
         "bidgauge_version": (c.c_char_p, []),
-        "bidgauge_read_hand": (c.c_int, [c.c_char_p, c.c_size_t, c.POINTER(_Hand), c.POINTER(_Error)]),
+        "bidgauge_read_hand": (
+            c.c_int,
+            [c.c_char_p, c.c_size_t, c.POINTER(_Hand), c.POINTER(_Error)],
+        ),
         "bidgauge_evaluate": (c.c_int, [c.POINTER(_Hand), c.POINTER(_Valuation)]),
         "bidgauge_evaluate_texts": (
             c.c_size_t,
@@ -138,7 +141,10 @@ def _declare(lib):
             [c.POINTER(_TextResult), c.c_size_t, c.c_char, c.c_void_p, c.c_size_t],
         ),
         "bidgauge_hand_text": (c.c_int, [c.POINTER(_Hand), c.c_char_p]),
-        "bidgauge_explain": (c.c_int, [c.POINTER(_Hand), c.c_char_p, c.c_size_t, c.POINTER(c.c_size_t)]),
+        "bidgauge_explain": (
+            c.c_int,
+            [c.POINTER(_Hand), c.c_char_p, c.c_size_t, c.POINTER(c.c_size_t)],
+        ),
     }
     for name, (restype, argtypes) in signatures.items():
         function = getattr(lib, name)
@@ -221,9 +227,9 @@ def evaluate_many(texts):
             "honor_tricks_opens": tricks_opens,
             "hcp": hcp,
         }
-        for hand, (knr, zar, kleinman, quality, halves, hcp, knr_opens, zar_opens, kleinman_opens, tricks_opens) in zip(
-            hands, _VALUES.iter_unpack(results)
-        )
+        for hand, (knr, zar, kleinman, quality, halves, hcp,
+                   knr_opens, zar_opens, kleinman_opens, tricks_opens)
+        in zip(hands, _VALUES.iter_unpack(results))
     ]
 
 
