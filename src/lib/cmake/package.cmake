@@ -42,6 +42,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/bidgaugeConfig.cmake
 # The prefix is found from the .pc file's place, so a copy installed with
 # --prefix elsewhere still points at itself.
 file(RELATIVE_PATH bidgauge_pc_to_prefix /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" bidgauge_pc_to_prefix "${bidgauge_pc_to_prefix}")
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/cmake/bidgauge.pc.in
                ${CMAKE_CURRENT_BINARY_DIR}/bidgauge.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/bidgauge.pc
