@@ -1,6 +1,7 @@
 // The C functions of bidgauge.h over the engine. Nothing here may throw out
 // to a C caller: allocation failures become BIDGAUGE_ERROR_MEMORY.
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -30,7 +31,7 @@ void copyText(std::string_view text, char* out, std::size_t size) {
     length = size - 1;
     while (length != 0 && isContinuationByte(text[length])) --length;
   }
-  std::memcpy(out, text.data(), length);
+  std::copy_n(text.data(), length, out);  // an empty view may have no data at all
   out[length] = '\0';
 }
 
