@@ -68,7 +68,7 @@ class Screen {
   void advance(int columns);
   void scrollUp();
 
-  std::array<Cell, kRows * kColumns> cells_{};
+  std::array<Cell, std::size_t{kRows} * kColumns> cells_{};
   int row_ = 1;
   int column_ = 1;
   int foreground_ = 7;
