@@ -37,26 +37,8 @@ void appendWrapped(std::vector<std::string>& lines, std::string_view text, std::
 }  // namespace
 
 std::string lastScreenText(const Screen& screen, const ScreenDumpFormat& format) {
-  const int width = std::clamp(format.width, 1, Screen::kColumns);
-  std::string out;
-  for (int row = 1; row <= Screen::kRows; ++row) {
-    int attr = -1;
-    for (int column = 1; column <= width; ++column) {
-      const Cell& cell = screen.cell(row, column);
-      if (cell.attr != attr) {
-        attr = cell.attr;
-        out += sgrSequence(cell.attr, format.depth);
-      }
-      const auto byte = static_cast<unsigned char>(cell.ch);
-      if (format.utf8) {
-        appendUtf8(out, cp437ToUnicode(byte));
-      } else {
-        out += asciiGlyph(byte).ch;
-      }
-    }
-    out += "\x1B[0m\n";
-  }
-  return out;
+  const GlyphSet glyphs = format.utf8 ? GlyphSet::full : GlyphSet::ascii;
+  return screenRowsText(screen, Screen::kRows, {glyphs, format.depth, true, format.width});
 }
 
 std::string titleText(std::string_view cp437, bool utf8) {

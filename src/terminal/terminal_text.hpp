@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/ansi_text.hpp"
 #include "console/screen.hpp"
-#include "terminal/terminal_style.hpp"
 
 namespace bidgauge {
 
