@@ -1,18 +1,21 @@
 #include "cli/command_line.hpp"
 
+#include <langinfo.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/interactive_app.hpp"
 #include "cli/arguments.hpp"
 #include "cli/batch.hpp"
 #include "cli/hand_mode.hpp"
 #include "terminal/terminal_console.hpp"
-#include "app/interactive_app.hpp"
 
 namespace bidgauge {
 namespace {
@@ -35,6 +38,12 @@ int runInteractive(bool quiet, InteractiveApp::Start start) {
     if (!app.handle(*key)) break;
   }
   return 0;
+}
+
+// Like the screen, the output follows the locale's character set.
+GlyphSet localeGlyphSet() {
+  std::setlocale(LC_CTYPE, "");
+  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? GlyphSet::full : GlyphSet::ascii;
 }
 
 int print(std::string_view text) {
@@ -64,7 +73,7 @@ int runCommandLine(int argc, char** argv) {
     case Mode::hand:
       return evaluateHandWords(arguments.words, arguments.explain,
                                isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout,
-                               stderr);
+                               stderr, localeGlyphSet());
     case Mode::helpPages:
       return runInteractive(arguments.quiet, InteractiveApp::Start::help);
     case Mode::interactive:

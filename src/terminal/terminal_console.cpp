@@ -584,6 +584,10 @@ std::optional<Key> TerminalConsole::nextKey() {
   }
 }
 
+GlyphSet TerminalConsole::glyphSet() const {
+  return terminal_->utf8 ? GlyphSet::full : GlyphSet::ascii;
+}
+
 void TerminalConsole::playBeep() {
   if (!terminal_->closed) terminal_->beep();
 }

@@ -40,6 +40,8 @@ class TerminalConsole : public Console {
   // or SIGQUIT, or when the terminal is gone: the program then ends.
   std::optional<Key> nextKey();
   void playBeep() override;
+  // Every glyph under a UTF-8 locale, else ASCII.
+  GlyphSet glyphSet() const override;
 
  private:
   struct Terminal;

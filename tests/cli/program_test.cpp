@@ -156,6 +156,16 @@ TEST(ProgramExplain, FollowsThePanelWithEachMethodsTerms) {
   EXPECT_NE(out.find("total 30 / 3 = 10, remainder 0 (bad, -): 10-"), std::string::npos) << out;
 }
 
+TEST(ProgramExplain, InAnAsciiLocaleSpellsTheHalfOut) {
+  const ProgramRun result = testing_support::runProgram(
+      "/usr/bin/env", {"LANG=C", BIDGAUGE_PROGRAM, "--explain", "akt9xx", "--", "qjxxx", "t2"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("| Kleinman Points:  10+   |   |\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("| Honor Tricks:     2.5   | * |\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\nHonor Tricks: 2.5 *\n"), std::string::npos) << result.out;
+  EXPECT_EQ(result.out.find_first_of("\x80\xAB\xC2\xE2"), std::string::npos) << result.out;
+}
+
 TEST(ProgramBatch, PrintsEveryValidLineAndFailsForTheInvalidOnes) {
   const ProgramRun result = run({"--batch"}, "KQ7543 QT2 A J98\r\nnot a hand\nAKT9xx..QJxxx.T2\n");
   EXPECT_EQ(result.status, 1);
