@@ -1,0 +1,89 @@
+// What a new user meets first: other locales and terminals, the keypad, a
+// window that is too small, and the terminal left after quitting.
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "e2e/pty_terminal.hpp"
+#include "e2e/screen_checks.hpp"
+
+namespace bidgauge::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
+
+// The harness fixes the environment; env changes it for the program alone.
+PtyTerminal startWith(std::vector<std::string> settings, TerminalSize size = {}) {
+  std::vector<std::string> argv = {"/usr/bin/env"};
+  argv.insert(argv.end(), settings.begin(), settings.end());
+  argv.emplace_back(BIDGAUGE_PROGRAM);
+  return PtyTerminal(std::move(argv), size);
+}
+
+AssertionResult rowHas(const PtyTerminal& terminal, int row, const std::string& text) {
+  if (terminal.rowText(row).find(text) != std::string::npos) return AssertionSuccess();
+  return AssertionFailure() << "row " << row << " lacks \"" << text << "\"";
+}
+
+AssertionResult ready(const PtyTerminal& terminal) {
+  return rowHas(terminal, 5, "  Enter a hand:");
+}
+
+// Every cell of the run is (or is not) in reverse video.
+AssertionResult reverseRun(const PtyTerminal& terminal, Position at, int length, bool reverse) {
+  for (int column = at.column; column < at.column + length; ++column) {
+    if (terminal.cell(at.row, column).reverse != reverse) {
+      return AssertionFailure() << "cell " << at.row << "," << column
+                                << (reverse ? " is not" : " is") << " in reverse video";
+    }
+  }
+  return AssertionSuccess();
+}
+
+TEST(FirstUseAscii, HonorTricksSpellTheHalfOutUnderTheKleinmanMark) {
+  PtyTerminal terminal = startWith({"LANG=C", "LC_ALL=C"});
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return ready(terminal); }, kWait));
+  terminal.sendText("akt9xx - qjxxx t2\r");
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return rowHas(terminal, 11, "Honor Tricks:"); }, kWait));
+  EXPECT_TRUE(rowHas(terminal, 10, "Kleinman Points:  10+   "));
+  EXPECT_TRUE(rowHas(terminal, 11, "Honor Tricks:     2.5   "));
+  EXPECT_TRUE(hasText(terminal, {11, 62}, "2.5", kWhite, kBlue));
+  // The box keeps its columns: the same bars as with the half sign.
+  EXPECT_EQ(terminal.rowText(11).find("   | * |"), terminal.rowText(10).find("   |   |"))
+      << terminal.dump();
+}
+
+TEST(FirstUseMonochrome, BarsQuestionAndHintStandOutAndInitialsDiffer) {
+  PtyTerminal terminal = startWith({"TERM=vt100"});
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return ready(terminal); }, kWait));
+  EXPECT_TRUE(reverseRun(terminal, {12, 26}, 29, true)) << terminal.dump();
+  EXPECT_TRUE(reverseRun(terminal, {5, 1}, 15, false));
+  EXPECT_TRUE(terminal.cell(5, 70).bold);
+  EXPECT_FALSE(terminal.cell(5, 71).bold);
+  EXPECT_TRUE(terminal.cell(5, 76).bold);
+  EXPECT_FALSE(terminal.cell(5, 77).bold);
+
+  terminal.sendText("A\r");
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return rowHas(terminal, 7, " The hand has only 1 card "); }, kWait));
+  EXPECT_TRUE(reverseRun(terminal, {7, 19}, 26, true)) << terminal.dump();
+  terminal.sendText("x");
+  terminal.sendKey(VTERM_KEY_BACKSPACE);
+  terminal.sendKey(VTERM_KEY_ESCAPE);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return rowHas(terminal, 7, " Quit program?  (Y/n) "); }, kWait));
+  EXPECT_TRUE(reverseRun(terminal, {7, 30}, 22, true)) << terminal.dump();
+}
+
+}  // namespace
+}  // namespace bidgauge::e2e
