@@ -34,9 +34,9 @@ class Key {
 
   // Letters a to z become A to Z; every other key stays as it is.
   constexpr Key upperCased() const {
-    return isCharacter() ? character(static_cast<unsigned char>(upperCasedLetter(
-                               static_cast<char>(code_))))
-                         : *this;
+    return isCharacter()
+               ? character(static_cast<unsigned char>(upperCasedLetter(static_cast<char>(code_))))
+               : *this;
   }
 
   // The key text: one byte, or 0 and the scan code.
@@ -67,6 +67,12 @@ inline constexpr Key space = Key::character(' ');
 inline constexpr Key f1 = Key::scan(59);
 inline constexpr Key up = Key::scan(72);
 inline constexpr Key pageDown = Key::scan(81);
+// A key that reached the program but has no meaning for it: a terminal
+// sequence it does not know, or a character without a code page 437 byte of
+// its own (the euro sign; the spade, whose byte is a control code). No PC key
+// has scan code 255, so every state treats it like any other key it does not
+// expect, and nothing typed vanishes without an answer.
+inline constexpr Key unknown = Key::scan(255);
 }  // namespace keys
 
 }  // namespace bidgauge

@@ -54,6 +54,9 @@ const std::array<std::pair<const char*, int>, 9> kExtraKeys = {{
     {"\033OM", KEY_ENTER},
 }};
 
+// The application keypad's digits and operators: ESC O and one of these.
+constexpr std::string_view kKeypadFinals = "pqrstuvwxyjklmnoX";
+
 // A terminfo string with its padding ("$<5>") removed, for writing directly.
 std::string capability(const char* name) {
   const char* value = tigetstr(name);
@@ -242,6 +245,13 @@ void TerminalConsole::Terminal::setUpKeys() {
   set_escdelay(kEscapeDelayMs);
   for (const auto& [sequence, code] : kExtraKeys) {
     if (key_defined(sequence) == 0) define_key(sequence, code);
+  }
+  // Terminfo names the application keypad's keys by their place (xterm's
+  // keypad 1 is "lower left", vt100's "upper left"); the key decoder reads
+  // them by what they type instead.
+  for (const char final : kKeypadFinals) {
+    const std::string sequence = std::string("\033O") + final;
+    if (key_defined(sequence.c_str()) > 0) define_key(sequence.c_str(), 0);
   }
 }
 

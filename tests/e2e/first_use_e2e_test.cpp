@@ -47,6 +47,81 @@ AssertionResult reverseRun(const PtyTerminal& terminal, Position at, int length,
   return AssertionSuccess();
 }
 
+AssertionResult entryShows(const PtyTerminal& terminal, const std::string& typed) {
+  const std::string row = terminal.rowText(5).substr(18, 51);  // from the entry column
+  if (row == typed + std::string(51 - typed.size(), ' ')) return AssertionSuccess();
+  return AssertionFailure() << "the entry line reads \"" << row << "\"";
+}
+
+AssertionResult bellsRung(const PtyTerminal& terminal, int count) {
+  if (terminal.bellCount() == count) return AssertionSuccess();
+  return AssertionFailure() << terminal.bellCount() << " bells, expected " << count;
+}
+
+// Without a sound device the beep is the terminal's bell, which can be counted.
+const std::string kNoSound = "ALSA_CONFIG_PATH=/dev/null";
+
+// The sound device is opened in the background, and beeps ring the bell once
+// that has failed: Backspace on an empty entry line beeps until it does.
+void ringsTheBell(PtyTerminal& terminal) {
+  for (int attempt = 0; attempt < 100 && terminal.bellCount() == 0; ++attempt) {
+    terminal.sendKey(VTERM_KEY_BACKSPACE);
+    terminal.waitFor([&] { return terminal.bellCount() > 0; }, 100ms);
+  }
+  ASSERT_GT(terminal.bellCount(), 0);
+}
+
+TEST(FirstUseKeys, KeypadTypesAsTheMainKeyboardAndNoKeyVanishes) {
+  PtyTerminal terminal = startWith({kNoSound});
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return ready(terminal); }, kWait));
+  ASSERT_TRUE(rowHas(terminal, 12, "For instructions"));
+
+  terminal.sendKey(VTERM_KEY_KP_MULT);  // no meaning at the entry line
+  ASSERT_TRUE(eventually(
+      terminal,
+      [&] {
+        return hasBlanks(terminal, {12, 1}, 80, kBlue);
+      },
+      kWait))
+      << "the first key erases the hint";
+  ringsTheBell(terminal);
+
+  for (const VTermKey key : {VTERM_KEY_KP_9, VTERM_KEY_KP_1, VTERM_KEY_KP_5}) terminal.sendKey(key);
+  terminal.sendText(" ");
+  terminal.sendKey(VTERM_KEY_KP_MINUS);
+  terminal.sendText(" ");
+  terminal.sendKey(VTERM_KEY_KP_0);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return entryShows(terminal, "9T5 - T"); }, kWait));
+
+  terminal.sendKey(VTERM_KEY_KP_ENTER);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return rowHas(terminal, 7, " The hand has only 4 cards "); }, kWait));
+  terminal.sendText("€");  // dismisses the bar
+  ASSERT_TRUE(eventually(
+      terminal,
+      [&] {
+        return hasBlanks(terminal, {7, 1}, 80, kBlue);
+      },
+      kWait));
+  const int bellsAtTheEntry = terminal.bellCount();
+  terminal.sendText("♠");  // its byte is a control code: a key without meaning
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return bellsRung(terminal, bellsAtTheEntry + 1); }, kWait));
+  EXPECT_TRUE(entryShows(terminal, "9T5 - T"));
+
+  terminal.sendKey(VTERM_KEY_ESCAPE);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return rowHas(terminal, 7, " Quit program?  (Y/n) "); }, kWait));
+  const int bellsAtTheQuestion = terminal.bellCount();
+  terminal.sendKey(VTERM_KEY_KP_PERIOD);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return bellsRung(terminal, bellsAtTheQuestion + 1); }, kWait));
+  terminal.sendKey(VTERM_KEY_KP_ENTER);
+  EXPECT_EQ(terminal.waitForExit(kWait), 0) << terminal.dump();
+}
+
 TEST(FirstUseAscii, HonorTricksSpellTheHalfOutUnderTheKleinmanMark) {
   PtyTerminal terminal = startWith({"LANG=C", "LC_ALL=C"});
   ASSERT_TRUE(eventually(
