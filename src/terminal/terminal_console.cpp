@@ -110,6 +110,11 @@ chtype lineCharacter(LineShape shape) {
   return '?';
 }
 
+// Q, Escape and Ctrl+C at the small-window notice.
+bool leavesNotice(Key key) {
+  return key.upperCased() == Key::character('Q') || key == keys::escape || key == Key::character(3);
+}
+
 struct CursorState {
   int row = -1;  // 0-based; -1 forces the next placement
   int column = -1;
@@ -582,7 +587,18 @@ std::optional<Key> TerminalConsole::nextKey() {
     for (;;) {
       if (terminal.closed) return std::nullopt;
       terminal.render(screen());
-      if (terminal.fits() && !terminal.held.empty()) {
+      if (!terminal.fits()) {
+        // Keys typed at the notice would act on a screen nobody sees: they
+        // are dropped, except those that leave. The screen was never shown,
+        // so it is not printed on the way out either.
+        terminal.held.clear();
+        if (const auto key = terminal.readStep(-1); key && leavesNotice(*key)) {
+          terminal.shutdown(nullptr);
+          return std::nullopt;
+        }
+        continue;
+      }
+      if (!terminal.held.empty()) {
         const Key key = terminal.held.front();
         terminal.held.pop_front();
         return key;

@@ -56,11 +56,12 @@ std::string titleText(std::string_view cp437, bool utf8) {
 }
 
 std::vector<std::string> tooSmallNotice(int columns, int rows, int neededColumns, int neededRows) {
-  const std::array<std::string, 3> paragraphs = {
+  const std::array<std::string, 4> paragraphs = {
       "bidgauge needs a terminal of at least " + std::to_string(neededColumns) + " columns by " +
           std::to_string(neededRows) + " rows.",
       "This one has " + std::to_string(columns) + " columns by " + std::to_string(rows) + " rows.",
       "Please enlarge the window: the program carries on as soon as it fits.",
+      "Until then keys are ignored; Q or Escape quits the program.",
   };
   const auto width = static_cast<std::size_t>(std::max(columns, 1));
   const auto height = static_cast<std::size_t>(std::max(rows, 0));

@@ -24,7 +24,8 @@ std::string lastScreenText(const Screen& screen, const ScreenDumpFormat& format)
 std::string titleText(std::string_view cp437, bool utf8);
 
 // The notice shown while the terminal is smaller than the screen, word-wrapped
-// to `columns` and cut to `rows` lines.
+// to `columns` and cut to `rows` lines: what is needed, what there is, and
+// how to go on or leave.
 std::vector<std::string> tooSmallNotice(int columns, int rows, int neededColumns, int neededRows);
 
 }  // namespace bidgauge

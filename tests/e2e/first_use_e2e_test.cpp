@@ -1,7 +1,13 @@
 // What a new user meets first: other locales and terminals, the keypad, a
 // window that is too small, and the terminal left after quitting.
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -120,6 +126,76 @@ TEST(FirstUseKeys, KeypadTypesAsTheMainKeyboardAndNoKeyVanishes) {
       terminal, [&] { return bellsRung(terminal, bellsAtTheQuestion + 1); }, kWait));
   terminal.sendKey(VTERM_KEY_KP_ENTER);
   EXPECT_EQ(terminal.waitForExit(kWait), 0) << terminal.dump();
+}
+
+AssertionResult noticeShown(const PtyTerminal& terminal) {
+  const std::string text = terminal.screenText();
+  if (text.find("needs a terminal") != std::string::npos &&
+      text.find("Q or Escape quits") != std::string::npos) {
+    return AssertionSuccess();
+  }
+  return AssertionFailure() << "no small-window notice that says how to leave";
+}
+
+// Every byte sent has been read by the program (curses reads one at a time).
+AssertionResult inputTaken(const PtyTerminal& terminal) {
+  const int fd = open(("/proc/" + std::to_string(terminal.pid()) + "/fd/0").c_str(),
+                      O_RDONLY | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return AssertionFailure() << "cannot open the program's terminal";
+  int waiting = -1;
+  ioctl(fd, FIONREAD, &waiting);
+  close(fd);
+  if (waiting == 0) return AssertionSuccess();
+  return AssertionFailure() << waiting << " bytes not yet read";
+}
+
+TEST(FirstUseSmallWindow, KeysTypedAtTheNoticeAreDroppedAndTheScreenComesBack) {
+  PtyTerminal terminal = startWith({}, {80, 24});
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return noticeShown(terminal); }, kWait));
+  terminal.sendText("EyAK");
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return inputTaken(terminal); }, kWait));
+  terminal.resize(80, 25);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return ready(terminal); }, kWait));
+  EXPECT_TRUE(rowHas(terminal, 12, " For instructions, press \"H\" "))
+      << "no key reached the program";
+  EXPECT_TRUE(entryShows(terminal, ""));
+  terminal.sendText("q");
+  EXPECT_TRUE(eventually(
+      terminal, [&] { return entryShows(terminal, "Q"); }, kWait));
+
+  // Too small again, and back: the screen is as it was.
+  terminal.resize(70, 25);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return noticeShown(terminal); }, kWait));
+  terminal.resize(80, 25);
+  EXPECT_TRUE(eventually(
+      terminal, [&] { return entryShows(terminal, "Q"); }, kWait));
+  EXPECT_TRUE(rowHas(terminal, 2, "OPENING BID EVALUATOR"));
+}
+
+TEST(FirstUseSmallWindow, QEscapeOrCtrlCAtTheNoticeEndTheProgramCleanly) {
+  const struct {
+    const char* name;
+    std::function<void(PtyTerminal&)> press;
+  } ways[] = {{"q", [](PtyTerminal& t) { t.sendText("q"); }},
+              {"Q", [](PtyTerminal& t) { t.sendText("Q"); }},
+              {"Escape", [](PtyTerminal& t) { t.sendKey(VTERM_KEY_ESCAPE); }},
+              {"Ctrl+C", [](PtyTerminal& t) { t.sendCtrl('c'); }}};
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.name);
+    PtyTerminal terminal = startWith({}, {80, 24});
+    ASSERT_TRUE(eventually(
+        terminal, [&] { return noticeShown(terminal); }, kWait));
+    way.press(terminal);
+    ASSERT_EQ(terminal.waitForExit(kWait), 0) << terminal.dump();
+    EXPECT_FALSE(terminal.altScreen());
+    EXPECT_TRUE(terminal.cursorVisible());
+    const termios modes = terminal.terminalModes();
+    EXPECT_EQ(modes.c_lflag & (ICANON | ECHO | ISIG), tcflag_t{ICANON | ECHO | ISIG});
+  }
 }
 
 TEST(FirstUseAscii, HonorTricksSpellTheHalfOutUnderTheKleinmanMark) {

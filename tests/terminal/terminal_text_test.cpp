@@ -74,6 +74,8 @@ TEST(TooSmallNotice, SaysWhatIsNeededWhatThereIsAndWhatToDo) {
                 "This one has 80 columns by 24 rows.",
                 "",
                 "Please enlarge the window: the program carries on as soon as it fits.",
+                "",
+                "Until then keys are ignored; Q or Escape quits the program.",
             }));
 }
 
@@ -87,7 +89,8 @@ TEST(TooSmallNotice, WrapsToTheWidthAndCutsToTheHeight) {
     EXPECT_EQ(words, "bidgauge needs a terminal of at least 80 columns by 25 rows. This one has " +
                          std::to_string(width) +
                          " columns by 50 rows. Please enlarge the window: the program carries on "
-                         "as soon as it fits.");
+                         "as soon as it fits. Until then keys are ignored; Q or Escape quits the "
+                         "program.");
   }
   const std::vector<std::string> short3 = tooSmallNotice(40, 3, 80, 25);
   ASSERT_EQ(short3.size(), 3u);
