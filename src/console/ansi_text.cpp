@@ -41,7 +41,9 @@ std::string rowText(const Screen& screen, int row, const RowTextFormat& format) 
     out.erase(out.find_last_not_of(' ') + 1);
     return out;
   }
-  return out + "\x1B[0m";
+  out += "\x1B[0m";
+  if (format.eraseRight) out += "\x1B[K";
+  return out;
 }
 
 }  // namespace

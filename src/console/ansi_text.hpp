@@ -43,6 +43,8 @@ struct RowTextFormat {
   std::optional<ColorDepth> colors = ColorDepth::sixteen;
   bool fromScratch = true;       // see sgrSequence
   int width = Screen::kColumns;  // rows are cut to a narrower terminal instead of wrapping
+  bool eraseRight = false;       // in colour: clear what a wider terminal shows right of a row
+                                 // (never on a terminal exactly as wide: it takes the last cell)
 };
 
 // Rows 1 to lastRow, each ended by a newline. In colour, every row ends with a

@@ -38,7 +38,15 @@ void appendWrapped(std::vector<std::string>& lines, std::string_view text, std::
 
 std::string lastScreenText(const Screen& screen, const ScreenDumpFormat& format) {
   const GlyphSet glyphs = format.utf8 ? GlyphSet::full : GlyphSet::ascii;
-  return screenRowsText(screen, Screen::kRows, {glyphs, format.depth, true, format.width});
+  // A screen the program closed with its newLine ends above the cursor; one
+  // left mid-row (the program was ended by a signal) stays whole.
+  // Erasing right of a full row would take its last cell with it: the cursor
+  // waits on that cell until the next character.
+  const bool wider = format.width > Screen::kColumns;
+  const int lastRow = screen.cursorColumn() == 1 ? screen.cursorRow() - 1 : Screen::kRows;
+  return "\x1B[H" +
+         screenRowsText(screen, lastRow, {glyphs, format.depth, true, format.width, wider}) +
+         "\x1B[J";
 }
 
 std::string titleText(std::string_view cp437, bool utf8) {

@@ -1,12 +1,10 @@
 // What a new user meets first: other locales and terminals, the keypad, a
 // window that is too small, and the terminal left after quitting.
 
-#include <fcntl.h>
-#include <sys/ioctl.h>
 #include <termios.h>
-#include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,10 +24,12 @@ using ::testing::AssertionResult;
 using ::testing::AssertionSuccess;
 
 // The harness fixes the environment; env changes it for the program alone.
-PtyTerminal startWith(std::vector<std::string> settings, TerminalSize size = {}) {
+PtyTerminal startWith(std::vector<std::string> settings, TerminalSize size = {},
+                      std::vector<std::string> arguments = {}) {
   std::vector<std::string> argv = {"/usr/bin/env"};
   argv.insert(argv.end(), settings.begin(), settings.end());
   argv.emplace_back(BIDGAUGE_PROGRAM);
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
   return PtyTerminal(std::move(argv), size);
 }
 
@@ -137,25 +137,32 @@ AssertionResult noticeShown(const PtyTerminal& terminal) {
   return AssertionFailure() << "no small-window notice that says how to leave";
 }
 
-// Every byte sent has been read by the program (curses reads one at a time).
-AssertionResult inputTaken(const PtyTerminal& terminal) {
-  const int fd = open(("/proc/" + std::to_string(terminal.pid()) + "/fd/0").c_str(),
-                      O_RDONLY | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return AssertionFailure() << "cannot open the program's terminal";
-  int waiting = -1;
-  ioctl(fd, FIONREAD, &waiting);
-  close(fd);
-  if (waiting == 0) return AssertionSuccess();
-  return AssertionFailure() << waiting << " bytes not yet read";
+// Bytes the program has read so far (curses reads the terminal a byte at a time).
+long bytesRead(const PtyTerminal& terminal) {
+  std::ifstream io("/proc/" + std::to_string(terminal.pid()) + "/io");
+  std::string name;
+  long value = 0;
+  while (io >> name >> value) {
+    if (name == "rchar:") return value;
+  }
+  return -1;
 }
 
 TEST(FirstUseSmallWindow, KeysTypedAtTheNoticeAreDroppedAndTheScreenComesBack) {
-  PtyTerminal terminal = startWith({}, {80, 24});
+  // Quiet: no sound thread reads files meanwhile.
+  PtyTerminal terminal = startWith({}, {80, 24}, {"--quiet"});
   ASSERT_TRUE(eventually(
       terminal, [&] { return noticeShown(terminal); }, kWait));
+  const long before = bytesRead(terminal);
+  ASSERT_GE(before, 0);
   terminal.sendText("EyAK");
   ASSERT_TRUE(eventually(
-      terminal, [&] { return inputTaken(terminal); }, kWait));
+      terminal,
+      [&] {
+        if (bytesRead(terminal) >= before + 4) return AssertionSuccess();
+        return AssertionFailure() << "the keys are not read yet";
+      },
+      kWait));
   terminal.resize(80, 25);
   ASSERT_TRUE(eventually(
       terminal, [&] { return ready(terminal); }, kWait));
@@ -196,6 +203,58 @@ TEST(FirstUseSmallWindow, QEscapeOrCtrlCAtTheNoticeEndTheProgramCleanly) {
     const termios modes = terminal.terminalModes();
     EXPECT_EQ(modes.c_lflag & (ICANON | ECHO | ISIG), tcflag_t{ICANON | ECHO | ISIG});
   }
+}
+
+std::vector<std::string> rowTexts(const PtyTerminal& terminal, int first, int last) {
+  std::vector<std::string> rows;
+  for (int row = first; row <= last; ++row) rows.push_back(terminal.rowText(row));
+  return rows;
+}
+
+// After the quit, the normal screen holds the program's last screen in the
+// same rows, and the shell's prompt comes on the cursor's row.
+TEST(FirstUseExit, TheLastScreenStaysInItsRows) {
+  PtyTerminal terminal = startWith({});
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return ready(terminal); }, kWait));
+  terminal.sendKey(VTERM_KEY_ESCAPE);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return rowHas(terminal, 7, " Quit program?  (Y/n) "); }, kWait));
+  const std::vector<std::string> shown = rowTexts(terminal, 1, 7);
+  terminal.sendText("y");
+  ASSERT_EQ(terminal.waitForExit(kWait), 0) << terminal.dump();
+  EXPECT_FALSE(terminal.altScreen());
+  EXPECT_EQ(rowTexts(terminal, 1, 7), shown) << terminal.dump();
+  EXPECT_TRUE(rowHas(terminal, 2, "OPENING BID EVALUATOR"));
+  EXPECT_EQ(terminal.cursor(), (Position{8, 1}));
+  for (int row = 8; row <= 25; ++row) EXPECT_EQ(terminal.rowText(row, Blanks::kTrim), "") << row;
+}
+
+TEST(FirstUseExit, OnlyTheProgramsOwnScrollMovesTheScreenUp) {
+  PtyTerminal terminal = startWith({});
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return ready(terminal); }, kWait));
+  // Hands until the quit question comes on the last row.
+  for (int hand = 0; hand < 4 && terminal.cursor().row < 23; ++hand) {
+    const int entryRow = terminal.cursor().row;
+    terminal.sendText("akqjx kx - 5432xx\r");
+    ASSERT_TRUE(eventually(
+        terminal,
+        [&] {
+          return terminal.cursor().row != entryRow && terminal.cursor().column == 19
+                     ? AssertionSuccess()
+                     : AssertionFailure() << "no new entry line";
+        },
+        kWait));
+  }
+  terminal.sendKey(VTERM_KEY_ESCAPE);
+  ASSERT_TRUE(eventually(
+      terminal, [&] { return rowHas(terminal, 25, " Quit program?  (Y/n) "); }, kWait));
+  const std::vector<std::string> shown = rowTexts(terminal, 2, 25);
+  terminal.sendText("y");
+  ASSERT_EQ(terminal.waitForExit(kWait), 0) << terminal.dump();
+  EXPECT_EQ(rowTexts(terminal, 1, 24), shown) << terminal.dump();
+  EXPECT_EQ(terminal.cursor(), (Position{25, 1}));
 }
 
 TEST(FirstUseAscii, HonorTricksSpellTheHalfOutUnderTheKleinmanMark) {
