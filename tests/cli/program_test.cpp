@@ -154,6 +154,9 @@ TEST(ProgramExplain, FollowsThePanelWithEachMethodsTerms) {
   EXPECT_NE(out.find("  ♠ K Q 10 x x x x    high cards K Q T, 5.5 x 7 / 10"), std::string::npos)
       << out;
   EXPECT_NE(out.find("total 30 / 3 = 10, remainder 0 (bad, -): 10-"), std::string::npos) << out;
+  // The panel's spelling throughout.
+  EXPECT_NE(out.find("honor value: King"), std::string::npos) << out;
+  EXPECT_EQ(out.find("honour"), std::string::npos) << out;
 }
 
 TEST(ProgramExplain, InAnAsciiLocaleSpellsTheHalfOut) {
