@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make` and `make run` build the program
 # alone; `make test` builds and runs everything. Builds use every core.
-.PHONY: all build run test test-release test-asan bench fuzz install clean
+.PHONY: all build run test test-release test-asan bench fuzz lint install clean
 
 JOBS ?= $(shell nproc)
 
@@ -29,6 +29,9 @@ bench:
 	cmake --preset default >/dev/null
 	cmake --build --preset default --target bidgauge_bench --parallel $(JOBS)
 	./build/bench/bidgauge_bench
+
+lint:
+	./tools/lint.sh
 
 fuzz:
 	./fuzz/run.sh $(FUZZ_SECONDS)
