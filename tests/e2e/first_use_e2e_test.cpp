@@ -6,6 +6,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,13 +34,23 @@ PtyTerminal startWith(std::vector<std::string> settings, TerminalSize size = {},
   return PtyTerminal(std::move(argv), size);
 }
 
+AssertionResult allOf(std::initializer_list<AssertionResult> results) {
+  for (const AssertionResult& result : results) {
+    if (!result) return result;
+  }
+  return AssertionSuccess();
+}
+
 AssertionResult rowHas(const PtyTerminal& terminal, int row, const std::string& text) {
   if (terminal.rowText(row).find(text) != std::string::npos) return AssertionSuccess();
   return AssertionFailure() << "row " << row << " lacks \"" << text << "\"";
 }
 
+// The title screen, drawn to the end: the hint and the cursor on the entry line.
 AssertionResult ready(const PtyTerminal& terminal) {
-  return rowHas(terminal, 5, "  Enter a hand:");
+  if (terminal.cursor() != Position{5, 19}) return AssertionFailure() << "the cursor is elsewhere";
+  return allOf({rowHas(terminal, 5, "  Enter a hand:"),
+                rowHas(terminal, 12, " For instructions, press \"H\" ")});
 }
 
 // Every cell of the run is (or is not) in reverse video.
@@ -81,7 +92,6 @@ TEST(FirstUseKeys, KeypadTypesAsTheMainKeyboardAndNoKeyVanishes) {
   PtyTerminal terminal = startWith({kNoSound});
   ASSERT_TRUE(eventually(
       terminal, [&] { return ready(terminal); }, kWait));
-  ASSERT_TRUE(rowHas(terminal, 12, "For instructions"));
 
   terminal.sendKey(VTERM_KEY_KP_MULT);  // no meaning at the entry line
   ASSERT_TRUE(eventually(
@@ -165,9 +175,8 @@ TEST(FirstUseSmallWindow, KeysTypedAtTheNoticeAreDroppedAndTheScreenComesBack) {
       kWait));
   terminal.resize(80, 25);
   ASSERT_TRUE(eventually(
-      terminal, [&] { return ready(terminal); }, kWait));
-  EXPECT_TRUE(rowHas(terminal, 12, " For instructions, press \"H\" "))
-      << "no key reached the program";
+      terminal, [&] { return ready(terminal); }, kWait))
+      << "the title screen with its hint: no key reached the program";
   EXPECT_TRUE(entryShows(terminal, ""));
   terminal.sendText("q");
   EXPECT_TRUE(eventually(
@@ -257,42 +266,67 @@ TEST(FirstUseExit, OnlyTheProgramsOwnScrollMovesTheScreenUp) {
   EXPECT_EQ(terminal.cursor(), (Position{25, 1}));
 }
 
+// The column where the text starts on the row, 0 when it is not there.
+int columnOf(const PtyTerminal& terminal, int row, const std::string& text) {
+  const std::string line = terminal.rowText(row);
+  const std::size_t at = line.find(text);
+  return at == std::string::npos ? 0 : static_cast<int>(glyphs(line.substr(0, at)).size()) + 1;
+}
+
 TEST(FirstUseAscii, HonorTricksSpellTheHalfOutUnderTheKleinmanMark) {
   PtyTerminal terminal = startWith({"LANG=C", "LC_ALL=C"});
   ASSERT_TRUE(eventually(
       terminal, [&] { return ready(terminal); }, kWait));
   terminal.sendText("akt9xx - qjxxx t2\r");
   ASSERT_TRUE(eventually(
-      terminal, [&] { return rowHas(terminal, 11, "Honor Tricks:"); }, kWait));
-  EXPECT_TRUE(rowHas(terminal, 10, "Kleinman Points:  10+   "));
-  EXPECT_TRUE(rowHas(terminal, 11, "Honor Tricks:     2.5   "));
-  EXPECT_TRUE(hasText(terminal, {11, 62}, "2.5", kWhite, kBlue));
+      terminal,
+      [&] {
+        return allOf({rowHas(terminal, 10, "Kleinman Points:  10+   "),
+                      rowHas(terminal, 11, "Honor Tricks:     2.5   "),
+                      hasText(terminal, {11, 62}, "2.5", kWhite, kBlue),
+                      rowHas(terminal, 13, "* opening count")});
+      },
+      kWait));
   // The box keeps its columns: the same bars as with the half sign.
-  EXPECT_EQ(terminal.rowText(11).find("   | * |"), terminal.rowText(10).find("   |   |"))
-      << terminal.dump();
+  EXPECT_EQ(columnOf(terminal, 11, "2.5   │ * │"), 62) << terminal.dump();
+  EXPECT_EQ(columnOf(terminal, 10, "10+   │   │"), 62) << terminal.dump();
 }
 
 TEST(FirstUseMonochrome, BarsQuestionAndHintStandOutAndInitialsDiffer) {
   PtyTerminal terminal = startWith({"TERM=vt100"});
+  const auto bold = [&](Position at, bool expected) {
+    if (terminal.cell(at.row, at.column).bold == expected) return AssertionSuccess();
+    return AssertionFailure() << "cell " << at.row << "," << at.column
+                              << (expected ? " is not" : " is") << " bold";
+  };
   ASSERT_TRUE(eventually(
-      terminal, [&] { return ready(terminal); }, kWait));
-  EXPECT_TRUE(reverseRun(terminal, {12, 26}, 29, true)) << terminal.dump();
-  EXPECT_TRUE(reverseRun(terminal, {5, 1}, 15, false));
-  EXPECT_TRUE(terminal.cell(5, 70).bold);
-  EXPECT_FALSE(terminal.cell(5, 71).bold);
-  EXPECT_TRUE(terminal.cell(5, 76).bold);
-  EXPECT_FALSE(terminal.cell(5, 77).bold);
+      terminal,
+      [&] {
+        return allOf({ready(terminal), rowHas(terminal, 12, "For instructions"),
+                      reverseRun(terminal, {12, 26}, 29, true),
+                      reverseRun(terminal, {5, 1}, 15, false), bold({5, 70}, true),
+                      bold({5, 71}, false), bold({5, 76}, true), bold({5, 77}, false)});
+      },
+      kWait));
 
   terminal.sendText("A\r");
   ASSERT_TRUE(eventually(
-      terminal, [&] { return rowHas(terminal, 7, " The hand has only 1 card "); }, kWait));
-  EXPECT_TRUE(reverseRun(terminal, {7, 19}, 26, true)) << terminal.dump();
+      terminal,
+      [&] {
+        return allOf({rowHas(terminal, 7, " The hand has only 1 card "),
+                      reverseRun(terminal, {7, 19}, 26, true)});
+      },
+      kWait));
   terminal.sendText("x");
   terminal.sendKey(VTERM_KEY_BACKSPACE);
   terminal.sendKey(VTERM_KEY_ESCAPE);
-  ASSERT_TRUE(eventually(
-      terminal, [&] { return rowHas(terminal, 7, " Quit program?  (Y/n) "); }, kWait));
-  EXPECT_TRUE(reverseRun(terminal, {7, 30}, 22, true)) << terminal.dump();
+  EXPECT_TRUE(eventually(
+      terminal,
+      [&] {
+        return allOf({rowHas(terminal, 7, " Quit program?  (Y/n) "),
+                      reverseRun(terminal, {7, 30}, 22, true)});
+      },
+      kWait));
 }
 
 }  // namespace
