@@ -290,6 +290,16 @@ TEST(FirstUseAscii, HonorTricksSpellTheHalfOutUnderTheKleinmanMark) {
   // The box keeps its columns: the same bars as with the half sign.
   EXPECT_EQ(columnOf(terminal, 11, "2.5   │ * │"), 62) << terminal.dump();
   EXPECT_EQ(columnOf(terminal, 10, "10+   │   │"), 62) << terminal.dump();
+
+  terminal.sendText("hmmmmmmm");  // the honor tricks page
+  EXPECT_TRUE(eventually(
+      terminal,
+      [&] {
+        return allOf({rowHas(terminal, 10, "1.5 honor tricks:  AQ"),
+                      rowHas(terminal, 12, ".5 honor trick:    Kx"),
+                      rowHas(terminal, 22, "2.5 honor tricks = opening bid")});
+      },
+      kWait));
 }
 
 TEST(FirstUseMonochrome, BarsQuestionAndHintStandOutAndInitialsDiffer) {
