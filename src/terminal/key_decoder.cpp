@@ -158,10 +158,10 @@ std::optional<Key> decodeNamedKey(std::string_view name, bool alt) {
   return decodeModifiedNavigation(name);
 }
 
-// The application keypad (ESC O and a letter): digits and operators as on the
-// main keyboard, so keypad 1 0 types a Ten and keypad - a void.
-constexpr std::string_view kKeypadFinals = "pqrstuvwxyjklmnoX";
+// What the keypad's keys type, in the order of kKeypadFinals: as on the main
+// keyboard, so keypad 1 or 0 types a Ten and keypad - a void.
 constexpr std::string_view kKeypadCharacters = "0123456789*+,-./=";
+static_assert(kKeypadCharacters.size() == kKeypadFinals.size());
 
 struct LetterKey {
   char final;
@@ -223,6 +223,17 @@ Key decodeTilde(int number, int modifierNumber) {
   return keys::unknown;
 }
 
+// ESC O 5 P and ESC [ 1 ; 5 P both mean Ctrl+F1; no modifier is 1.
+int modifierNumber(char introducer, const std::vector<int>& numbers) {
+  int modifier = 1;
+  if (numbers.size() == 2) {
+    modifier = numbers[1];
+  } else if (introducer == 'O') {
+    modifier = numbers[0];
+  }
+  return std::max(1, modifier);
+}
+
 // A complete ESC O or ESC [ sequence that the terminal library did not know.
 // Answers to terminal queries (a private marker such as '?') are no keys;
 // every other sequence is one, known or not.
@@ -230,10 +241,7 @@ std::optional<Key> decodeSequence(char introducer, std::string_view parameters, 
   if (!parameters.empty() && parameters.find_first_of("<=>?") == 0) return std::nullopt;
   const std::vector<int> numbers = parameterNumbers(parameters);
   if (numbers.empty() || numbers.size() > 2) return keys::unknown;
-  // ESC O 5 P and ESC [ 1 ; 5 P both mean Ctrl+F1; no modifier is 1.
-  const int modifier = std::max(1, numbers.size() == 2 ? numbers[1]
-                                   : introducer == 'O' ? numbers[0]
-                                                       : 1);
+  const int modifier = modifierNumber(introducer, numbers);
   if (introducer == 'O' && parameters.empty()) {
     if (final == 'M') return keys::enter;
     if (final == 'I') return Key::character('\t');

@@ -24,6 +24,10 @@ struct RawKey {
   static RawKey none() { return {}; }
 };
 
+// The application keypad's digits and operators arrive as ESC O and one of
+// these letters.
+inline constexpr std::string_view kKeypadFinals = "pqrstuvwxyjklmnoX";
+
 // Turns terminal reads into Keys: a code page 437 byte for a key that yields
 // a character, or the PC scan code for one that does not. Every key press
 // gives a key: one the PC keyboard has no equal for gives keys::unknown.

@@ -55,9 +55,6 @@ const std::array<std::pair<const char*, int>, 9> kExtraKeys = {{
     {"\033OM", KEY_ENTER},
 }};
 
-// The application keypad's digits and operators: ESC O and one of these.
-constexpr std::string_view kKeypadFinals = "pqrstuvwxyjklmnoX";
-
 // A terminfo string with its padding ("$<5>") removed, for writing directly.
 std::string capability(const char* name) {
   const char* value = tigetstr(name);
