@@ -1,11 +1,14 @@
-# Thin wrapper over the CMake presets.
+# Thin wrapper over the CMake presets. `make` and `make run` build the program
+# alone; `make test` builds and runs everything. Builds use every core.
 .PHONY: all build run test test-release test-asan bench fuzz lint install clean
+
+JOBS ?= $(shell nproc)
 
 all: build
 
 build:
 	cmake --preset default >/dev/null
-	cmake --build --preset default
+	cmake --build --preset default --target bidgauge --parallel $(JOBS)
 
 run: build
 	./build/bidgauge
@@ -14,15 +17,17 @@ test: test-release test-asan
 
 test-release:
 	cmake --preset default >/dev/null
-	cmake --build --preset default
-	ctest --preset default
+	cmake --build --preset default --parallel $(JOBS)
+	ctest --preset default --parallel $(JOBS)
 
 test-asan:
 	cmake --preset asan >/dev/null
-	cmake --build --preset asan
-	ctest --preset asan
+	cmake --build --preset asan --parallel $(JOBS)
+	ctest --preset asan --parallel $(JOBS)
 
-bench: build
+bench:
+	cmake --preset default >/dev/null
+	cmake --build --preset default --target bidgauge_bench --parallel $(JOBS)
 	./build/bench/bidgauge_bench
 
 lint:
@@ -32,7 +37,7 @@ fuzz:
 	./fuzz/run.sh $(FUZZ_SECONDS)
 
 install: build
-	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
+	cmake --install build --strip $(if $(PREFIX),--prefix $(PREFIX))
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -138,7 +138,7 @@ void InteractiveApp::handleQuitAnswer(Key key) {
 }
 
 void InteractiveApp::finishHand() {
-  showResults(console_, entry_.hand, computeResults(entry_.hand));
+  showResults(console_, entry_.hand, computeResults(entry_.hand, console_.glyphSet()));
 }
 
 }  // namespace bidgauge

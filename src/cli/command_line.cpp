@@ -1,8 +1,11 @@
 #include "cli/command_line.hpp"
 
+#include <langinfo.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +40,12 @@ int runInteractive(bool quiet, InteractiveApp::Start start) {
   return 0;
 }
 
+// Like the screen, the output follows the locale's character set.
+GlyphSet localeGlyphSet() {
+  std::setlocale(LC_CTYPE, "");
+  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? GlyphSet::full : GlyphSet::ascii;
+}
+
 int print(std::string_view text) {
   const bool written =
       std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
@@ -64,7 +73,7 @@ int runCommandLine(int argc, char** argv) {
     case Mode::hand:
       return evaluateHandWords(arguments.words, arguments.explain,
                                isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout,
-                               stderr);
+                               stderr, localeGlyphSet());
     case Mode::helpPages:
       return runInteractive(arguments.quiet, InteractiveApp::Start::help);
     case Mode::interactive:

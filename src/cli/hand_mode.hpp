@@ -18,6 +18,6 @@ inline constexpr int invalid = 2;  // the hand, or the output could not be writt
 // results panel (and with `explain` what each method counted) to `out`, or the
 // reason the hand is not valid to `err`.
 int evaluateHandWords(std::span<const std::string> words, bool explain, TextStyle style,
-                      std::FILE* out, std::FILE* err);
+                      std::FILE* out, std::FILE* err, GlyphSet glyphs = GlyphSet::full);
 
 }  // namespace bidgauge

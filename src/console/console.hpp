@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "console/screen.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 
@@ -36,6 +37,10 @@ class Console {
   virtual void flushKeys() = 0;
   // Starts the beep sound and returns at once.
   virtual void playBeep() = 0;
+  // What the backend can show. Without every glyph, values with an ASCII
+  // spelling use it: a one-cell stand-in for the half sign would read as
+  // another mark.
+  virtual GlyphSet glyphSet() const { return GlyphSet::full; }
 
  private:
   Screen screen_;

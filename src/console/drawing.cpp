@@ -3,7 +3,12 @@
 namespace bidgauge {
 namespace {
 
-void drawStep(Screen& screen, const DrawStep& step) {
+std::string_view spelled(std::string_view text, GlyphSet glyphs) {
+  if (glyphs == GlyphSet::ascii && text == std::string_view(&glyph::half, 1)) return ".5";
+  return text;
+}
+
+void drawStep(Screen& screen, const DrawStep& step, GlyphSet glyphs) {
   screen.setColor(step.foreground, step.background);
   switch (step.op) {
     case DrawStep::Op::color:
@@ -18,7 +23,7 @@ void drawStep(Screen& screen, const DrawStep& step) {
       screen.tabTo(step.column);
       break;
     case DrawStep::Op::text:
-      for (int i = 0; i < step.times; ++i) screen.printText(step.text);
+      for (int i = 0; i < step.times; ++i) screen.printText(spelled(step.text, glyphs));
       break;
     case DrawStep::Op::newLine:
       screen.newLine();
@@ -28,8 +33,8 @@ void drawStep(Screen& screen, const DrawStep& step) {
 
 }  // namespace
 
-void draw(Screen& screen, std::span<const DrawStep> steps) {
-  for (const DrawStep& step : steps) drawStep(screen, step);
+void draw(Screen& screen, std::span<const DrawStep> steps, GlyphSet glyphs) {
+  for (const DrawStep& step : steps) drawStep(screen, step, glyphs);
 }
 
 Drawing& Drawing::say(std::string text, int foreground) {

@@ -8,6 +8,7 @@
 
 #include "console/colors.hpp"
 #include "console/screen.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 
@@ -26,8 +27,10 @@ struct DrawStep {
   int times = 1;
 };
 
-// Draws the steps in order.
-void draw(Screen& screen, std::span<const DrawStep> steps);
+// Draws the steps in order. With GlyphSet::ascii a half sign standing alone
+// in its step is spelled ".5", as values are: the tab after it absorbs the
+// extra cell.
+void draw(Screen& screen, std::span<const DrawStep> steps, GlyphSet glyphs = GlyphSet::full);
 
 // The factories step tables are written with.
 namespace drawing {

@@ -29,6 +29,7 @@ std::string describe(Key key) {
   if (key.isCharacter()) return characterName(key.byte());
   const int code = key.scanCode();
   if (code >= 59 && code <= 68) return "F" + std::to_string(code - 58);
+  if (key == keys::unknown) return "unknown key";
   return "scan " + std::to_string(code);
 }
 

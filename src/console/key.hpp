@@ -67,6 +67,12 @@ inline constexpr Key space = Key::character(' ');
 inline constexpr Key f1 = Key::scan(59);
 inline constexpr Key up = Key::scan(72);
 inline constexpr Key pageDown = Key::scan(81);
+// A key that reached the program but has no meaning for it: a terminal
+// sequence it does not know, or a character without a code page 437 byte of
+// its own (the euro sign; the spade, whose byte is a control code). No PC key
+// has scan code 255, so every state treats it like any other key it does not
+// expect, and nothing typed vanishes without an answer.
+inline constexpr Key unknown = Key::scan(255);
 }  // namespace keys
 
 }  // namespace bidgauge

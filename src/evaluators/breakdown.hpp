@@ -9,7 +9,7 @@ namespace bidgauge {
 
 inline constexpr int kWholeHand = -1;
 
-// One reason a valuation is what it is, e.g. {0, "honour value: Ace", "+3"}.
+// One reason a valuation is what it is, e.g. {0, "honor value: Ace", "+3"}.
 struct BreakdownTerm {
   int suit = kWholeHand;  // 0..3, or kWholeHand for a term of the whole hand
   std::string reason;

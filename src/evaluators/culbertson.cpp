@@ -35,7 +35,7 @@ constexpr ByteCounts packed(const SuitCount& c) {
 template <class Trace>
 constexpr void addTricks(SuitCount& count, int halves, const char* holding, Trace& trace) {
   count.halfTricks += halves;
-  trace.add(2 * halves, [holding] { return "honour tricks: " + std::string(holding); });
+  trace.add(2 * halves, [holding] { return "honor tricks: " + std::string(holding); });
 }
 
 template <class Trace, class Reason>

@@ -55,14 +55,14 @@ constexpr int supportingHonours(const Holding& h, Trace& trace) {
         qualityTerm(trace, 1, h.length, [reason] { return "support: " + std::string(reason); });
   };
   if (h.hasTen && (h.hasJack || honours >= 2)) {
-    support(h.hasJack ? "Ten with Jack" : "Ten with two or more honours");
+    support(h.hasJack ? "Ten with Jack" : "Ten with two or more honors");
   }
   if (h.hasNine && (h.hasTen || h.hasEight || honours == 2)) {
-    support(h.hasTen ? "Nine with Ten" : h.hasEight ? "Nine with Eight" : "Nine with two honours");
+    support(h.hasTen ? "Nine with Ten" : h.hasEight ? "Nine with Eight" : "Nine with two honors");
   }
   // Exactly three of the four honours, so AKQJ9 gets nothing for its Nine.
   if (h.hasNine && !h.hasTen && honours == 3 && h.length <= 5) {
-    support("Nine with three honours");
+    support("Nine with three honors");
   }
   return hundredths;
 }
@@ -91,7 +91,7 @@ constexpr int honourValue(const Holding& h, Trace& trace) {
   int quarters = 0;
   const auto value = [&](int q, const char* reason) {
     quarters += q;
-    trace.add(25 * q, [reason] { return "honour value: " + std::string(reason); });
+    trace.add(25 * q, [reason] { return "honor value: " + std::string(reason); });
   };
   if (h.hasAce) value(12, "Ace");
   if (h.hasKing) {
@@ -110,12 +110,12 @@ constexpr int honourValue(const Holding& h, Trace& trace) {
     }
   }
   if (h.hasJack) {
-    if (h.higherHonours() == 1) value(1, "Jack with one higher honour");
-    if (h.higherHonours() == 2) value(2, "Jack with two higher honours");
+    if (h.higherHonours() == 1) value(1, "Jack with one higher honor");
+    if (h.higherHonours() == 2) value(2, "Jack with two higher honors");
   }
   if (h.hasTen) {
-    if (h.honours() == 2) value(1, "Ten with two higher honours");
-    if (h.honours() == 1 && h.hasNine) value(1, "Ten with one higher honour and the Nine");
+    if (h.honours() == 2) value(1, "Ten with two higher honors");
+    if (h.honours() == 1 && h.hasNine) value(1, "Ten with one higher honor and the Nine");
   }
   return 25 * quarters;
 }

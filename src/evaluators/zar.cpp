@@ -27,8 +27,8 @@ constexpr SuitCount countSuit(const Holding& h, Trace& trace) {
   // The Ten counts as an honour here, a spot card never does; a void qualifies too.
   const bool honoursOnly = h.honours() + h.hasTen == h.length;
   trace.add(honoursOnly ? -1 : 0, [&] {
-    return h.length == 0 ? std::string("void: counts as honours only")
-                         : "honours only: " + heldCards(h, ranks::honours | ranks::ten);
+    return h.length == 0 ? std::string("void: counts as honors only")
+                         : "honors only: " + heldCards(h, ranks::honours | ranks::ten);
   });
   return {hcp, controls, hcp != 0 ? 1 : 0, honoursOnly ? 1 : 0};
 }

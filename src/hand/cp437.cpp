@@ -31,6 +31,43 @@ constexpr std::array<char16_t, 128> kHighGlyphs = {
     u'\u00B0', u'\u2219', u'\u00B7', u'\u221A', u'\u207F', u'\u00B2', u'\u25A0', u'\u00A0'};
 // clang-format on
 
+// Code page 437 bytes 179 to 218, the box-drawing block; double lines become single ones.
+constexpr unsigned char kFirstBoxByte = 179;
+constexpr std::array<LineShape, 40> kBoxShapes = {
+    LineShape::vertical,   LineShape::teeRight,    LineShape::teeRight,    LineShape::teeRight,
+    LineShape::topRight,   LineShape::topRight,    LineShape::teeRight,    LineShape::vertical,
+    LineShape::topRight,   LineShape::bottomRight, LineShape::bottomRight, LineShape::bottomRight,
+    LineShape::topRight,   LineShape::bottomLeft,  LineShape::teeUp,       LineShape::teeDown,
+    LineShape::teeLeft,    LineShape::horizontal,  LineShape::cross,       LineShape::teeLeft,
+    LineShape::teeLeft,    LineShape::bottomLeft,  LineShape::topLeft,     LineShape::teeUp,
+    LineShape::teeDown,    LineShape::teeLeft,     LineShape::horizontal,  LineShape::cross,
+    LineShape::teeUp,      LineShape::teeUp,       LineShape::teeDown,     LineShape::teeDown,
+    LineShape::bottomLeft, LineShape::bottomLeft,  LineShape::topLeft,     LineShape::topLeft,
+    LineShape::cross,      LineShape::cross,       LineShape::bottomRight, LineShape::topLeft,
+};
+
+struct Substitute {
+  unsigned char byte;
+  char ch;
+};
+
+constexpr std::array<Substitute, 8> kSubstitutes = {{
+    {0x00, ' '},
+    {0x03, 'H'},
+    {0x04, 'D'},
+    {0x05, 'C'},
+    {0x06, 'S'},
+    {0xAB, '+'},
+    {0xF6, '/'},
+    {0xFF, ' '},
+}};
+
+char lineStandIn(LineShape shape) {
+  if (shape == LineShape::horizontal) return '-';
+  if (shape == LineShape::vertical) return '|';
+  return '+';
+}
+
 }  // namespace
 
 char32_t cp437ToUnicode(unsigned char byte) {
@@ -73,6 +110,26 @@ std::string cp437ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
   for (const char byte : bytes) appendUtf8(out, cp437ToUnicode(static_cast<unsigned char>(byte)));
+  return out;
+}
+
+AsciiGlyph asciiGlyph(unsigned char byte) {
+  if (byte >= 0x20 && byte < 0x7F) return {static_cast<char>(byte), LineShape::none};
+  if (byte >= kFirstBoxByte && byte < kFirstBoxByte + kBoxShapes.size()) {
+    const LineShape shape = kBoxShapes[byte - kFirstBoxByte];
+    return {lineStandIn(shape), shape};
+  }
+  for (const Substitute& substitute : kSubstitutes) {
+    if (substitute.byte == byte) return {substitute.ch, LineShape::none};
+  }
+  return {};
+}
+
+std::string cp437ToText(std::string_view bytes, GlyphSet glyphs) {
+  if (glyphs == GlyphSet::full) return cp437ToUtf8(bytes);
+  std::string out;
+  out.reserve(bytes.size());
+  for (const char byte : bytes) out += asciiGlyph(static_cast<unsigned char>(byte)).ch;
   return out;
 }
 

@@ -46,4 +46,41 @@ void appendUtf8(std::string& out, char32_t ch);
 // UTF-8 text for a string of code page 437 bytes.
 std::string cp437ToUtf8(std::string_view bytes);
 
+// Line-drawing shapes for outputs without UTF-8, named as in the glyph names above.
+enum class LineShape {
+  none,
+  horizontal,
+  vertical,
+  topLeft,
+  topRight,
+  bottomLeft,
+  bottomRight,
+  teeLeft,   // ├
+  teeRight,  // ┤
+  teeUp,     // ┴
+  teeDown,   // ┬
+  cross,
+};
+
+// A code page 437 byte in ASCII: the character to print, or the line shape to
+// draw with a terminal's line characters (then `ch` is the plain stand-in).
+// Suits become their initials; the half sign, which a cell cannot widen, '+'.
+struct AsciiGlyph {
+  char ch = '?';
+  LineShape line = LineShape::none;
+
+  friend bool operator==(const AsciiGlyph&, const AsciiGlyph&) = default;
+};
+
+AsciiGlyph asciiGlyph(unsigned char byte);
+
+// What an output can show: every code page 437 glyph (written as UTF-8), or
+// only ASCII, where glyphs become their stand-ins and values are spelled
+// without the half sign ("2.5").
+enum class GlyphSet { full, ascii };
+
+// Code page 437 bytes as text for the glyph set: UTF-8, or the ASCII stand-ins
+// one for one.
+std::string cp437ToText(std::string_view bytes, GlyphSet glyphs);
+
 }  // namespace bidgauge

@@ -126,8 +126,8 @@ constexpr HelpPiece kAboutKnr[] = {
                sym(glyph::club, example), say(" A83", emphasis),
                say(", evaluates to", body), say(" 12.20", emphasis), say(", not", body),
                say(" 12.25", emphasis), say(".", body),
-    // The designer is "he": the row has room for no longer wording.
-    at(21, 6), say("That anomaly notwithstanding, ", body), say("he", body),
+    // "he" on the next row is the designer named here.
+    at(21, 6), say("Despite that anomaly, ", body), say("the designer", body),
                say(" was so pleased with his brain-child", body),
     at(22, 6), say("that he commonly calculated the KnR count at the table in close cases.", body),
     at(23, 6), say("So do I.", body)};

@@ -134,8 +134,8 @@ constexpr HelpPiece kDisclaimer[] = {
                say("\"two higher\"", label), say(".  In an", body),
     at(16, 4), say("Oct-2006 correspondence, ", body), say("the co-designer", body),
                say(" himself \"guessed\" that ", body), say("the designer", body),
-    // "he" is the designer of the row above; the row has room for no longer wording.
-    at(17, 4), say("might have intended the higher rating; conversely, ", body), say("he", body),
+    // "his" on the next row is the designer named here.
+    at(17, 4), say("might have intended the higher rating; but ", body), say("the designer", body),
                say(" was renowned for", body),
     at(18, 4), say("his writing skills, which fact suggests a literal interpretation.", body),
     at(20, 4), say("In deference to the ambiguity, a compromise has been adopted for this", body),
@@ -161,7 +161,7 @@ constexpr HelpPiece kClosing[] = {
     tab(18), sym(glyph::doubleVertical, closingFrame), tab(62),
              sym(glyph::doubleVertical, closingFrame),
     tab(18), sym(glyph::doubleVertical, closingFrame),
-             say("             see the README of bidgauge", emphasis), tab(62),
+             say("             see \"Feedback\" in the README", emphasis), tab(62),
              sym(glyph::doubleVertical, closingFrame),
     tab(18), sym(glyph::doubleVertical, closingFrame), tab(62),
              sym(glyph::doubleVertical, closingFrame),

@@ -88,12 +88,12 @@ const HelpPage& helpPage(int number) {
   return index < first.size() ? first[index] : helpPagesSixToTen()[index - first.size()];
 }
 
-void drawHelpPage(Screen& screen, int number) {
+void drawHelpPage(Screen& screen, int number, GlyphSet glyphs) {
   const HelpPage& page = helpPage(number);
   const NavigationBar& bar = navigationBar(number);
   screen.clearScreen();
   if (page.hasTitleBox()) drawTitleBox(screen, page);
-  draw(screen, page.body);
+  draw(screen, page.body, glyphs);
   draw(screen, bar.pieces);
   screen.moveCursor(bar.cursorRow, bar.cursorColumn);
 }

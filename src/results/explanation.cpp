@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "hand/cp437.hpp"
-#include "hand/card_tables.hpp"
 #include "evaluators/breakdown.hpp"
+#include "hand/card_tables.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 namespace {
@@ -58,20 +58,22 @@ int hundredthsOf(std::string_view value) {
   return negative ? -hundredths : hundredths;
 }
 
-std::string suitLabel(const Hand& hand, int suit) {
-  return "  " + cp437ToUtf8(std::string(1, suitSymbol[static_cast<std::size_t>(suit)]) + " " +
-                            suitDisplay(hand, suit));
+std::string suitLabel(const Hand& hand, int suit, GlyphSet glyphs) {
+  return "  " + cp437ToText(std::string(1, suitSymbol[static_cast<std::size_t>(suit)]) + " " +
+                                suitDisplay(hand, suit),
+                            glyphs);
 }
 
 // Kleinman's points are a third of the counted total, the remainder its quality.
-std::string kleinmanTotal(const Breakdown& terms, const ResultRow& row) {
+std::string kleinmanTotal(const Breakdown& terms, const ResultRow& row, GlyphSet glyphs) {
   int total = 0;
   for (const BreakdownTerm& term : terms) total += hundredthsOf(term.value) / 100;
   const int points = total / 3;
   const int remainder = total - 3 * points;
   const char* quality = remainder == 2 ? "good, +" : remainder == 0 ? "bad, -" : "ordinary";
   return "total " + std::to_string(total) + " / 3 = " + std::to_string(points) + ", remainder " +
-         std::to_string(remainder) + " (" + quality + "): " + trimmed(cp437ToUtf8(row.text));
+         std::to_string(remainder) + " (" + quality +
+         "): " + trimmed(cp437ToText(row.text, glyphs));
 }
 
 struct Line {
@@ -81,10 +83,10 @@ struct Line {
 };
 
 std::string methodText(const Hand& hand, const ResultRow& row, const Breakdown& terms,
-                       bool kleinman) {
+                       bool kleinman, GlyphSet glyphs) {
   std::vector<Line> lines;
   for (int suit = 0; suit < kSuitCount; ++suit) {
-    std::string label = suitLabel(hand, suit);
+    std::string label = suitLabel(hand, suit, glyphs);
     bool any = false;
     for (const BreakdownTerm& term : terms) {
       if (term.suit != suit) continue;
@@ -109,26 +111,26 @@ std::string methodText(const Hand& hand, const ResultRow& row, const Breakdown& 
     valueWidth = std::max(valueWidth, line.value.size());
   }
 
-  std::string text = trimmed(cp437ToUtf8(row.label)) + " " + trimmed(cp437ToUtf8(row.text)) +
-                     (row.opens ? " *" : "") + "\n";
+  std::string text = trimmed(cp437ToText(row.label, glyphs)) + " " +
+                     trimmed(cp437ToText(row.text, glyphs)) + (row.opens ? " *" : "") + "\n";
   for (const Line& line : lines) {
     std::string out = padded(line.label, labelWidth + 3) + padded(line.reason, reasonWidth + 2) +
                       std::string(valueWidth - line.value.size(), ' ') + line.value;
     out.erase(out.find_last_not_of(' ') + 1);
     text += out + "\n";
   }
-  const std::string total =
-      kleinman ? kleinmanTotal(terms, row) : "total " + trimmed(cp437ToUtf8(row.text));
+  const std::string total = kleinman ? kleinmanTotal(terms, row, glyphs)
+                                     : "total " + trimmed(cp437ToText(row.text, glyphs));
   text += std::string(labelWidth + 3, ' ') + total + "\n";
   return text;
 }
 
 }  // namespace
 
-std::string explanationText(const Hand& hand, const ResultRows& rows) {
+std::string explanationText(const Hand& hand, const ResultRows& rows, GlyphSet glyphs) {
   std::string text;
   for (std::size_t i = 0; i < kExplainers.size(); ++i) {
-    text += "\n" + methodText(hand, rows[i], kExplainers[i](hand), i == kKleinman);
+    text += "\n" + methodText(hand, rows[i], kExplainers[i](hand), i == kKleinman, glyphs);
   }
   text += "\n* opening count\n";
   return text;

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "hand/cp437.hpp"
 #include "hand/card_tables.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 namespace {
@@ -30,26 +30,27 @@ std::string kleinmanText(int points, int quality) {
   return signedWhole(points) + (quality > 0 ? "+" : quality < 0 ? "-" : "");
 }
 
-std::string honorTricksText(int halfTricks) {
+std::string honorTricksText(int halfTricks, GlyphSet glyphs) {
   const int whole = halfTricks / 2;  // never negative
   const bool half = halfTricks % 2 != 0;
-  if (half && whole < 1) return std::string(" ") + glyph::half;
-  return " " + std::to_string(whole) + (half ? std::string(1, glyph::half) : "");
+  const std::string halfSign = glyphs == GlyphSet::full ? std::string(1, glyph::half) : ".5";
+  if (half && whole < 1) return " " + halfSign;
+  return " " + std::to_string(whole) + (half ? halfSign : "");
 }
 
-ResultRows resultRows(const Evaluation& evaluation) {
+ResultRows resultRows(const Evaluation& evaluation, GlyphSet glyphs) {
   return {{
       {"KnR Points:       ", knrText(evaluation.knr.hundredths), evaluation.knr.opens},
       {"Zar Points:      ", zarText(evaluation.zar.points), evaluation.zar.opens},
       {"Kleinman Points: ", kleinmanText(evaluation.kleinman.points, evaluation.kleinman.quality),
        evaluation.kleinman.opens},
-      {"Honor Tricks:    ", honorTricksText(evaluation.culbertson.halfTricks),
+      {"Honor Tricks:    ", honorTricksText(evaluation.culbertson.halfTricks, glyphs),
        evaluation.culbertson.opens},
   }};
 }
 
-ResultRows computeResults(const Hand& hand) {
-  return resultRows(evaluateAll(hand));
+ResultRows computeResults(const Hand& hand, GlyphSet glyphs) {
+  return resultRows(evaluateAll(hand), glyphs);
 }
 
 std::string suitDisplay(const Hand& hand, int suit) {

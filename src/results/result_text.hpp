@@ -3,8 +3,9 @@
 #include <array>
 #include <string>
 
-#include "hand/hand.hpp"
 #include "evaluators/evaluation.hpp"
+#include "hand/cp437.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 
@@ -21,12 +22,14 @@ using ResultRows = std::array<ResultRow, 4>;
 std::string knrText(int hundredths);                // "12.20", "-0.50"
 std::string zarText(int points);                    // " 26"
 std::string kleinmanText(int points, int quality);  // " 11+", " 9-", " 10"
-std::string honorTricksText(int halfTricks);        // " 2" + half sign, " 0"
+// " 2" + half sign, " 0"; in ASCII " 2.5" and " .5", since a lone stand-in
+// for the half sign would read as another mark.
+std::string honorTricksText(int halfTricks, GlyphSet glyphs = GlyphSet::full);
 
 // The four rows, KnR, Zar, Kleinman and Culbertson, for an evaluated hand.
-ResultRows resultRows(const Evaluation& evaluation);
+ResultRows resultRows(const Evaluation& evaluation, GlyphSet glyphs = GlyphSet::full);
 // Evaluates the hand with the four methods in order and formats the rows.
-ResultRows computeResults(const Hand& hand);
+ResultRows computeResults(const Hand& hand, GlyphSet glyphs = GlyphSet::full);
 
 // A suit as shown in the hand box: cards from the Ace down, the Ten as "10",
 // spot cards last as x, each followed by a blank; a void as three lines.

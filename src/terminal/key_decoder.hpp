@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "console/key.hpp"
 
@@ -22,8 +24,13 @@ struct RawKey {
   static RawKey none() { return {}; }
 };
 
+// The application keypad's digits and operators arrive as ESC O and one of
+// these letters.
+inline constexpr std::string_view kKeypadFinals = "pqrstuvwxyjklmnoX";
+
 // Turns terminal reads into Keys: a code page 437 byte for a key that yields
-// a character, or the PC scan code for one that does not.
+// a character, or the PC scan code for one that does not. Every key press
+// gives a key: one the PC keyboard has no equal for gives keys::unknown.
 // Alt+key arrives as Escape followed by the key, so an Escape is held until
 // the next read shows what follows it.
 class KeyDecoder {
@@ -52,9 +59,17 @@ class KeyDecoder {
   std::optional<Key> afterEscape(const RawKey& input);
   std::optional<Key> inSequence(const RawKey& input);
 
+  static constexpr std::size_t kMaxParameters = 16;  // longer ones are no key's
+
   State state_ = State::idle;
   char introducer_ = 0;     // '[' or 'O'
   int sequenceLength_ = 0;  // bytes read after the introducer
+  std::string parameters_;  // the first of them
 };
+
+// The keys in terminal input that arrives all at once and then stops, when the
+// terminal library recognises no sequence itself: the decoder on raw bytes,
+// for tests and fuzzing. Bytes that are not UTF-8 count as Latin-1 characters.
+std::vector<Key> decodeBurst(std::string_view bytes);
 
 }  // namespace bidgauge

@@ -109,6 +109,11 @@ chtype lineCharacter(LineShape shape) {
   return '?';
 }
 
+// Q, Escape and Ctrl+C at the small-window notice.
+bool leavesNotice(Key key) {
+  return key.upperCased() == Key::character('Q') || key == keys::escape || key == Key::character(3);
+}
+
 struct CursorState {
   int row = -1;  // 0-based; -1 forces the next placement
   int column = -1;
@@ -244,6 +249,13 @@ void TerminalConsole::Terminal::setUpKeys() {
   set_escdelay(kEscapeDelayMs);
   for (const auto& [sequence, code] : kExtraKeys) {
     if (key_defined(sequence) == 0) define_key(sequence, code);
+  }
+  // Terminfo names the application keypad's keys by their place (xterm's
+  // keypad 1 is "lower left", vt100's "upper left"); the key decoder reads
+  // them by what they type instead.
+  for (const char final : kKeypadFinals) {
+    const std::string sequence = std::string("\033O") + final;
+    if (key_defined(sequence.c_str()) > 0) define_key(sequence.c_str(), 0);
   }
 }
 
@@ -574,7 +586,18 @@ std::optional<Key> TerminalConsole::nextKey() {
     for (;;) {
       if (terminal.closed) return std::nullopt;
       terminal.render(screen());
-      if (terminal.fits() && !terminal.held.empty()) {
+      if (!terminal.fits()) {
+        // Keys typed at the notice would act on a screen nobody sees: they
+        // are dropped, except those that leave. The screen was never shown,
+        // so it is not printed on the way out either.
+        terminal.held.clear();
+        if (const auto key = terminal.readStep(-1); key && leavesNotice(*key)) {
+          terminal.shutdown(nullptr);
+          return std::nullopt;
+        }
+        continue;
+      }
+      if (!terminal.held.empty()) {
         const Key key = terminal.held.front();
         terminal.held.pop_front();
         return key;
@@ -584,6 +607,10 @@ std::optional<Key> TerminalConsole::nextKey() {
   } catch (const InputClosed&) {
     return std::nullopt;
   }
+}
+
+GlyphSet TerminalConsole::glyphSet() const {
+  return terminal_->utf8 ? GlyphSet::full : GlyphSet::ascii;
 }
 
 void TerminalConsole::playBeep() {

@@ -33,13 +33,16 @@ class TerminalConsole : public Console {
   void setTitle(std::string_view title) override;
   // The screen model is always 80x25: this clears it and asks a smaller
   // terminal to grow. While the terminal is too small, nextKey shows a notice
-  // instead of the screen and holds the keys typed meanwhile.
+  // instead of the screen and drops the keys typed meanwhile; Q, Escape or
+  // Ctrl+C there end the program (nextKey gives nothing).
   void setScreenSize(int columns, int rows) override;
   void flushKeys() override;
   // Shows the screen and waits for the next key. Nothing on SIGTERM, SIGHUP
   // or SIGQUIT, or when the terminal is gone: the program then ends.
   std::optional<Key> nextKey();
   void playBeep() override;
+  // Every glyph under a UTF-8 locale, else ASCII.
+  GlyphSet glyphSet() const override;
 
  private:
   struct Terminal;

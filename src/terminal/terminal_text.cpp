@@ -37,26 +37,16 @@ void appendWrapped(std::vector<std::string>& lines, std::string_view text, std::
 }  // namespace
 
 std::string lastScreenText(const Screen& screen, const ScreenDumpFormat& format) {
-  const int width = std::clamp(format.width, 1, Screen::kColumns);
-  std::string out;
-  for (int row = 1; row <= Screen::kRows; ++row) {
-    int attr = -1;
-    for (int column = 1; column <= width; ++column) {
-      const Cell& cell = screen.cell(row, column);
-      if (cell.attr != attr) {
-        attr = cell.attr;
-        out += sgrSequence(cell.attr, format.depth);
-      }
-      const auto byte = static_cast<unsigned char>(cell.ch);
-      if (format.utf8) {
-        appendUtf8(out, cp437ToUnicode(byte));
-      } else {
-        out += asciiGlyph(byte).ch;
-      }
-    }
-    out += "\x1B[0m\n";
-  }
-  return out;
+  const GlyphSet glyphs = format.utf8 ? GlyphSet::full : GlyphSet::ascii;
+  // A screen the program closed with its newLine ends above the cursor; one
+  // left mid-row (the program was ended by a signal) stays whole.
+  // Erasing right of a full row would take its last cell with it: the cursor
+  // waits on that cell until the next character.
+  const bool wider = format.width > Screen::kColumns;
+  const int lastRow = screen.cursorColumn() == 1 ? screen.cursorRow() - 1 : Screen::kRows;
+  return "\x1B[H" +
+         screenRowsText(screen, lastRow, {glyphs, format.depth, true, format.width, wider}) +
+         "\x1B[J";
 }
 
 std::string titleText(std::string_view cp437, bool utf8) {
@@ -74,11 +64,12 @@ std::string titleText(std::string_view cp437, bool utf8) {
 }
 
 std::vector<std::string> tooSmallNotice(int columns, int rows, int neededColumns, int neededRows) {
-  const std::array<std::string, 3> paragraphs = {
+  const std::array<std::string, 4> paragraphs = {
       "bidgauge needs a terminal of at least " + std::to_string(neededColumns) + " columns by " +
           std::to_string(neededRows) + " rows.",
       "This one has " + std::to_string(columns) + " columns by " + std::to_string(rows) + " rows.",
       "Please enlarge the window: the program carries on as soon as it fits.",
+      "Until then keys are ignored; Q or Escape quits the program.",
   };
   const auto width = static_cast<std::size_t>(std::max(columns, 1));
   const auto height = static_cast<std::size_t>(std::max(rows, 0));

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/ansi_text.hpp"
 #include "console/screen.hpp"
-#include "terminal/terminal_style.hpp"
 
 namespace bidgauge {
 
@@ -16,15 +16,21 @@ struct ScreenDumpFormat {
   int width = Screen::kColumns;  // rows are cut to the terminal's width instead of wrapping
 };
 
-// The screen's rows with SGR colours, each ended by a colour reset and a
-// newline, so scrolling never paints a coloured background below them.
+// The screen as the program leaves it, for the terminal's normal screen once
+// curses has let go: from the top-left corner, the rows above the cursor's
+// row when the cursor stands at the start of a row (else all rows) with SGR
+// colours, each ended by a colour reset and a newline, then the rest of the
+// terminal erased. After the program's last newLine the shell's prompt thus
+// appears where the program's cursor was, and the terminal scrolls only where
+// the screen did.
 std::string lastScreenText(const Screen& screen, const ScreenDumpFormat& format);
 
 // A window title without control characters; outside UTF-8 only ASCII is kept.
 std::string titleText(std::string_view cp437, bool utf8);
 
 // The notice shown while the terminal is smaller than the screen, word-wrapped
-// to `columns` and cut to `rows` lines.
+// to `columns` and cut to `rows` lines: what is needed, what there is, and
+// how to go on or leave.
 std::vector<std::string> tooSmallNotice(int columns, int rows, int neededColumns, int neededRows);
 
 }  // namespace bidgauge

@@ -332,5 +332,53 @@ TEST(Hands, QuitPromptOnAFullScreenUsesTheBottomRow) {
   EXPECT_EQ(textAt(run->screen(), 25, 30, 22), " Quit program?  (Y/n) ");
 }
 
+// A key the terminal could not name still gets the answer any key without a
+// meaning gets: nothing typed goes unanswered.
+TEST(UnknownKey, IsAnsweredLikeAnyKeyWithoutMeaning) {
+  ScriptedConsole console;
+  InteractiveApp app(console);
+  app.start();
+  app.handle(keys::unknown);
+  EXPECT_EQ(console.beeps(), 1) << "a beep at the entry line";
+  EXPECT_EQ(rowText(console.screen(), 12), "") << "the first key erases the hint";
+  EXPECT_EQ(app.entry().handText, "");
+
+  app.handle(Key::character('A'));
+  app.handle(keys::enter);
+  ASSERT_EQ(app.mode(), InteractiveApp::Mode::errorBar);
+  app.handle(keys::unknown);
+  EXPECT_EQ(app.mode(), InteractiveApp::Mode::entry) << "it dismisses the error bar";
+  EXPECT_EQ(app.entry().handText, "A");
+
+  const int beeps = console.beeps();
+  app.handle(keys::escape);
+  app.handle(keys::unknown);
+  EXPECT_EQ(app.mode(), InteractiveApp::Mode::quitQuestion);
+  EXPECT_EQ(console.beeps(), beeps + 2) << "the question's own beep, then one for the key";
+
+  app.handle(Key::character('N'));
+  app.handle(Key::character('H'));
+  ASSERT_EQ(app.mode(), InteractiveApp::Mode::help);
+  app.handle(keys::unknown);
+  EXPECT_EQ(app.mode(), InteractiveApp::Mode::help);
+  EXPECT_EQ(console.beeps(), beeps + 3);
+}
+
+// A console that shows ASCII only, as a terminal without UTF-8.
+class AsciiConsole : public ScriptedConsole {
+ public:
+  GlyphSet glyphSet() const override { return GlyphSet::ascii; }
+};
+
+TEST(Hands, WithoutTheHalfSignHonorTricksSpellTheHalfOut) {
+  AsciiConsole console;
+  InteractiveApp app(console);
+  app.start();
+  for (const char ch : std::string("akt9xx - qjxxx t2\r")) {
+    app.handle(Key::character(static_cast<unsigned char>(ch)));
+  }
+  EXPECT_EQ(textAt(console.screen(), 11, 44, 24), "Honor Tricks:     2.5   ");
+}
+
 }  // namespace
 }  // namespace bidgauge

@@ -2,19 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 
 #include "cli/hand_entry.hpp"
 #include "console/colors.hpp"
+#include "results/explanation.hpp"
 
 namespace bidgauge {
 namespace {
 
-std::string panelFor(const std::string& typed, TextStyle style) {
+std::string panelFor(const std::string& typed, TextStyle style, GlyphSet glyphs = GlyphSet::full) {
   const HandEntry entry = enterHandText(typed);
   EXPECT_TRUE(entry.complete) << entry.error;
-  return handPanelText(entry.state, computeResults(entry.state.hand), style);
+  return handPanelText(entry.state, computeResults(entry.state.hand, glyphs), style, glyphs);
 }
 
 TEST(PanelOutput, PlainTextHasTheEntryRowAndThePanel) {
@@ -35,6 +37,19 @@ TEST(PanelOutput, PlainTextShowsTheHalfSignAndVoids) {
   EXPECT_NE(text.find("  Enter a hand:   AKT9xx - QJxxx T2\n"), std::string::npos) << text;
   EXPECT_NE(text.find("│ ♥ ───          │"), std::string::npos) << text;
   EXPECT_NE(text.find("│ Honor Tricks:     2½    │ * │"), std::string::npos) << text;
+}
+
+TEST(PanelOutput, AsciiTextSpellsTheHalfOutInTheSameColumns) {
+  EXPECT_EQ(panelFor("akt9xx --  qjxxx  t2", TextStyle::plain, GlyphSet::ascii),
+            "  Enter a hand:   AKT9xx - QJxxx T2\n"
+            "\n"
+            "        +----------------+               +-------------------------+---+\n"
+            "        | S A K 10 9 x x |               | KnR Points:       15.95 | * |\n"
+            "        | H ---          |               | Zar Points:       29    | * |\n"
+            "        | D Q J x x x    |               | Kleinman Points:  10+   |   |\n"
+            "        | C 10 2         |               | Honor Tricks:     2.5   | * |\n"
+            "        +----------------+               +-------------------------+---+\n"
+            "                                                 * opening count\n");
 }
 
 std::string withoutEscapes(const std::string& text) {
@@ -79,6 +94,19 @@ TEST(ScreenText, MapsEveryDosColourToItsAnsiColour) {
                                  "\x1B[0m\n";
     EXPECT_EQ(screenText(screen, 1, TextStyle::colour), expected) << dos;
   }
+}
+
+TEST(HandOutput, AsciiExplanationHasNoOtherBytes) {
+  const HandEntry entry = enterHandText("akt9xx --  qjxxx  t2");
+  const ResultRows rows = computeResults(entry.state.hand, GlyphSet::ascii);
+  const std::string text = explanationText(entry.state.hand, rows, GlyphSet::ascii);
+  EXPECT_NE(text.find("\nHonor Tricks: 2.5 *\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("  H ---"), std::string::npos) << text;
+  EXPECT_NE(text.find(" total 2.5\n"), std::string::npos) << text;
+  EXPECT_EQ(std::count_if(text.begin(), text.end(),
+                          [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; }),
+            0)
+      << text;
 }
 
 }  // namespace

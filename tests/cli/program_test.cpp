@@ -154,6 +154,19 @@ TEST(ProgramExplain, FollowsThePanelWithEachMethodsTerms) {
   EXPECT_NE(out.find("  ♠ K Q 10 x x x x    high cards K Q T, 5.5 x 7 / 10"), std::string::npos)
       << out;
   EXPECT_NE(out.find("total 30 / 3 = 10, remainder 0 (bad, -): 10-"), std::string::npos) << out;
+  // The panel's spelling throughout.
+  EXPECT_NE(out.find("honor value: King"), std::string::npos) << out;
+  EXPECT_EQ(out.find("honour"), std::string::npos) << out;
+}
+
+TEST(ProgramExplain, InAnAsciiLocaleSpellsTheHalfOut) {
+  const ProgramRun result = testing_support::runProgram(
+      "/usr/bin/env", {"LANG=C", BIDGAUGE_PROGRAM, "--explain", "akt9xx", "--", "qjxxx", "t2"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("| Kleinman Points:  10+   |   |\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("| Honor Tricks:     2.5   | * |\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\nHonor Tricks: 2.5 *\n"), std::string::npos) << result.out;
+  EXPECT_EQ(result.out.find_first_of("\x80\xAB\xC2\xE2"), std::string::npos) << result.out;
 }
 
 TEST(ProgramBatch, PrintsEveryValidLineAndFailsForTheInvalidOnes) {

@@ -78,6 +78,19 @@ TEST(Draw, NewLineOnTheLastRowScrolls) {
   EXPECT_EQ(textAt(screen, 25, 1, 4), "new ");
 }
 
+// A cell cannot show a half sign in ASCII; the tab after it takes up the extra cell.
+TEST(Draw, SpellsALoneHalfSignOutForAscii) {
+  const std::vector<DrawStep> steps = {at(1, 1), say("1"),  sym(glyph::half), say(" trick"),
+                                       tab(12),  say("AQ"), at(2, 1),         say("2\xAB")};
+  Screen full = screenAt(1, 1);
+  draw(full, steps);
+  EXPECT_EQ(textAt(full, 1, 1, 13), "1\xAB trick   AQ");
+  Screen ascii = screenAt(1, 1);
+  draw(ascii, steps, GlyphSet::ascii);
+  EXPECT_EQ(textAt(ascii, 1, 1, 13), "1.5 trick  AQ");
+  EXPECT_EQ(textAt(ascii, 2, 1, 3), "2\xAB ") << "only a sign standing alone";
+}
+
 TEST(Drawing, KeepsTheTextsItWasGiven) {
   Drawing drawing;
   for (int i = 0; i < 50; ++i) drawing.say(std::string(20, static_cast<char>('A' + i % 26)));

@@ -76,7 +76,7 @@ TEST(Culbertson, SingleSuits) {
 
 TEST(Culbertson, BreakdownNamesEachTerm) {
   const Breakdown expected = {
-      {kSpades, "honour tricks: K x", "+0.5"},
+      {kSpades, "honor tricks: K x", "+0.5"},
       {kHearts, "plus-value: Q x", "+0.25"},
       {kDiamonds, "plus-value: J x", "+0.25"},
       {kWholeHand, "K x and Q x combine", "+0.5"},
@@ -85,7 +85,7 @@ TEST(Culbertson, BreakdownNamesEachTerm) {
   };
   EXPECT_EQ(explainCulbertson(handFromText("Kx Qx Jxx xxxxxx")), expected);
   EXPECT_EQ(explainCulbertson(handFromText("AKJ xxxx xxx xxx")),
-            (Breakdown{{kSpades, "honour tricks: A K", "+2"},
+            (Breakdown{{kSpades, "honor tricks: A K", "+2"},
                        {kSpades, "plus-value: J with A K", "+0.25"},
                        {kWholeHand, "odd plus-value dropped", "-0.25"}}));
 }

@@ -127,7 +127,7 @@ TEST(KnR, SingleSuits) {
               c.quality + c.honourValue + distributionHundredths(hand));
     int honourValue = 0;
     for (const auto& term : explainKnR(hand)) {
-      if (term.suit == kSpades && term.reason.starts_with("honour value")) {
+      if (term.suit == kSpades && term.reason.starts_with("honor value")) {
         honourValue += termUnits(term.value, 100).value();
       }
     }
@@ -138,12 +138,12 @@ TEST(KnR, SingleSuits) {
 TEST(KnR, BreakdownNamesEachTerm) {
   const Breakdown expected = {
       {kHearts, "high cards A Q J, 7 x 5 / 10", "+3.5"},
-      {kHearts, "honour value: Ace", "+3"},
-      {kHearts, "honour value: Queen with Ace or King", "+1"},
-      {kHearts, "honour value: Jack with two higher honours", "+0.5"},
+      {kHearts, "honor value: Ace", "+3"},
+      {kHearts, "honor value: Queen with Ace or King", "+1"},
+      {kHearts, "honor value: Jack with two higher honors", "+0.5"},
       {kDiamonds, "distribution: doubleton", "+1"},
       {kClubs, "high cards A, 4 x 3 / 10", "+1.2"},
-      {kClubs, "honour value: Ace", "+3"},
+      {kClubs, "honor value: Ace", "+3"},
       {kWholeHand, "first distribution point discounted", "-1"},
   };
   EXPECT_EQ(explainKnR(handFromText("764 AQJ74 42 A83")), expected);
@@ -153,7 +153,7 @@ TEST(KnR, BreakdownOfSupportSwallowAndFlatHand) {
   const Breakdown support = explainKnR(handWithSpades("AKT9xx"));
   EXPECT_EQ(
       support[1],
-      (BreakdownTerm{kSpades, "support: Ten with two or more honours, 0.5 x 6 / 10", "+0.3"}));
+      (BreakdownTerm{kSpades, "support: Ten with two or more honors, 0.5 x 6 / 10", "+0.3"}));
   EXPECT_EQ(support[2], (BreakdownTerm{kSpades, "support: Nine with Ten, 0.5 x 6 / 10", "+0.3"}));
   const Breakdown swallow = explainKnR(handWithSpades("KQT9xxxx"));
   EXPECT_EQ(swallow[1], (BreakdownTerm{kSpades, "swallow: Jack missing, 1 x 8 / 10", "+0.8"}));

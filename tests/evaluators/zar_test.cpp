@@ -63,7 +63,7 @@ TEST(Zar, BreakdownNamesEachTerm) {
   const Breakdown expected = {
       {kSpades, "high cards A K", "+7"},
       {kSpades, "controls A K", "+3"},
-      {kHearts, "void: counts as honours only", "-1"},
+      {kHearts, "void: counts as honors only", "-1"},
       {kDiamonds, "high cards Q J", "+3"},
       {kWholeHand, "shape 6-5-2-0: 6 + 5 + (6 - 0)", "+17"},
   };
@@ -72,7 +72,7 @@ TEST(Zar, BreakdownNamesEachTerm) {
 
 TEST(Zar, BreakdownOfHonoursOnlyAndConcentration) {
   const Breakdown breakdown = explainZar(handFromText("AKQ KJxx xxxx xx"));
-  EXPECT_EQ(breakdown[2], (BreakdownTerm{kSpades, "honours only: A K Q", "-1"}));
+  EXPECT_EQ(breakdown[2], (BreakdownTerm{kSpades, "honors only: A K Q", "-1"}));
   EXPECT_EQ(breakdown.back(),
             (BreakdownTerm{kWholeHand, "concentration: 13 points in 2 suits", "+1"}));
 }

@@ -10,6 +10,7 @@
 #include "console/drawing.hpp"
 #include "hand/cp437.hpp"
 #include "help/help_page.hpp"
+#include "help/help_render.hpp"
 #include "help_test_support.hpp"
 
 namespace bidgauge {
@@ -146,6 +147,21 @@ TEST(HelpPages, LeaveTheLastColumnBlank) {
 
 // Drawn piece by piece, no text of a page body leaves its row or touches the
 // rows of the title box and the navigation bar.
+// On a terminal without the half sign, the honor tricks page spells halves out
+// and keeps its holdings in their column.
+TEST(HelpPages, SpellHalvesOutForAscii) {
+  Screen screen;
+  drawHelpPage(screen, 8, GlyphSet::ascii);
+  EXPECT_EQ(textAt(screen, 10, 17, 19), "1.5 honor tricks:  ");
+  EXPECT_EQ(textAt(screen, 10, 36, 2), "AQ");
+  EXPECT_EQ(textAt(screen, 12, 17, 19), ".5 honor trick:    ");
+  EXPECT_EQ(textAt(screen, 12, 36, 2), "Kx");
+  EXPECT_EQ(textAt(screen, 22, 5, 30), "2.5 honor tricks = opening bid");
+  for (int row = 1; row <= Screen::kRows; ++row) {
+    EXPECT_EQ(screen.rowText(row).find(glyph::half), std::string::npos) << row;
+  }
+}
+
 TEST(HelpPageTables, KeepEveryBodyRowWithinColumnsOneTo79) {
   for (int number = 1; number <= kHelpPageCount; ++number) {
     Screen screen;

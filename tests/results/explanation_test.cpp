@@ -128,12 +128,12 @@ TEST(ExplanationKnr, CountsTheHandOfTheHelpPage) {
   const std::vector<Term> expected = {
       {"♠ 7 6 4", "nothing", ""},
       {"♥ A Q J 7 4", "high cards A Q J, 7 x 5 / 10", "+3.5"},
-      {"", "honour value: Ace", "+3"},
-      {"", "honour value: Queen with Ace or King", "+1"},
-      {"", "honour value: Jack with two higher honours", "+0.5"},
+      {"", "honor value: Ace", "+3"},
+      {"", "honor value: Queen with Ace or King", "+1"},
+      {"", "honor value: Jack with two higher honors", "+0.5"},
       {"♦ 4 2", "distribution: doubleton", "+1"},
       {"♣ A 8 3", "high cards A, 4 x 3 / 10", "+1.2"},
-      {"", "honour value: Ace", "+3"},
+      {"", "honor value: Ace", "+3"},
       {"whole hand", "first distribution point discounted", "-1"},
   };
   EXPECT_EQ(termsOf(section), expected);
@@ -147,11 +147,11 @@ TEST(ExplanationKnr, CountsALongSuitWithoutItsJackAndTheShortSuits) {
   const std::vector<Term> expected = {
       {"♠ K Q 10 x x x x", "high cards K Q T, 5.5 x 7 / 10", "+3.85"},
       {"", "swallow: Jack missing, 1 x 7 / 10", "+0.7"},
-      {"", "honour value: King", "+2"},
-      {"", "honour value: Queen with Ace or King", "+1"},
-      {"", "honour value: Ten with two higher honours", "+0.25"},
+      {"", "honor value: King", "+2"},
+      {"", "honor value: Queen with Ace or King", "+1"},
+      {"", "honor value: Ten with two higher honors", "+0.25"},
       {"♥ A x x", "high cards A, 4 x 3 / 10", "+1.2"},
-      {"", "honour value: Ace", "+3"},
+      {"", "honor value: Ace", "+3"},
       {"♦ 10 x", "distribution: doubleton", "+1"},
       {"", "high cards T, 0.5 x 2 / 10", "+0.1"},
       {"♣ x", "distribution: singleton", "+2"},
@@ -213,10 +213,10 @@ TEST(ExplanationCulbertson, CountsPlusValuesOnlyInPairs) {
   EXPECT_EQ(section.front(), "Honor Tricks: 2½ *");
   const std::vector<Term> expected = {
       {"♠ 7 6 4", "nothing", ""},
-      {"♥ A Q J 7 4", "honour tricks: A Q", "+1.5"},
+      {"♥ A Q J 7 4", "honor tricks: A Q", "+1.5"},
       {"", "plus-value: J with A Q", "+0.25"},
       {"♦ 4 2", "nothing", ""},
-      {"♣ A 8 3", "honour tricks: A", "+1"},
+      {"♣ A 8 3", "honor tricks: A", "+1"},
       {"whole hand", "odd plus-value dropped", "-0.25"},
   };
   EXPECT_EQ(termsOf(section), expected);

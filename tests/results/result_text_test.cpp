@@ -40,6 +40,18 @@ TEST(ValueTexts, HonorTricksUseTheHalfSign) {
   EXPECT_EQ(honorTricksText(3), " 1\xAB");
 }
 
+// Without the half sign no one-cell stand-in is clear ('+' is Kleinman's mark).
+TEST(ValueTexts, HonorTricksInAsciiSpellTheHalfOut) {
+  EXPECT_EQ(honorTricksText(5, GlyphSet::ascii), " 2.5");
+  EXPECT_EQ(honorTricksText(1, GlyphSet::ascii), " .5");
+  EXPECT_EQ(honorTricksText(21, GlyphSet::ascii), " 10.5");
+  EXPECT_EQ(honorTricksText(6, GlyphSet::ascii), " 3");
+  EXPECT_EQ(honorTricksText(0, GlyphSet::ascii), " 0");
+  const Evaluation evaluation{{1220, true}, {25, false}, {11, 1, true}, {5, true}};
+  EXPECT_EQ(resultRows(evaluation, GlyphSet::ascii)[3].text, " 2.5");
+  EXPECT_EQ(resultRows(evaluation, GlyphSet::ascii)[2].text, " 11+");
+}
+
 TEST(ValueTexts, RowsCarryLabelsAndOpeningFlags) {
   const Evaluation evaluation{{1220, true}, {25, false}, {11, 1, true}, {4, false}};
   const ResultRows rows = resultRows(evaluation);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bidgauge {
@@ -25,6 +26,7 @@ std::string scan(int value) {
 std::string byte(int value) {
   return std::string(1, static_cast<char>(value));
 }
+const std::string kUnknown = keys::unknown.text();
 
 // Feeds the reads in order and collects every key text produced.
 std::vector<std::string> decode(const std::vector<RawKey>& reads) {
@@ -60,11 +62,11 @@ TEST(KeyDecoder, CharacterKeysGiveOneCodePage437Byte) {
       {"one half", ch(U'\u00BD'), {byte(0xAB)}},
       {"no-break space", ch(U'\u00A0'), {byte(0xFF)}},
       {"box drawing", ch(U'\u2550'), {byte(0xCD)}},
-      {"note glyph is not Enter", ch(U'\u266A'), {}},
-      {"heart glyph is not Ctrl+C", ch(U'\u2665'), {}},
-      {"house glyph is not DEL", ch(U'\u2302'), {}},
-      {"no code page 437 byte", ch(U'\u4E2D'), {}},
-      {"C1 control", ch(0x85), {}},
+      {"note glyph is not Enter", ch(U'\u266A'), {kUnknown}},
+      {"heart glyph is not Ctrl+C", ch(U'\u2665'), {kUnknown}},
+      {"house glyph is not DEL", ch(U'\u2302'), {kUnknown}},
+      {"no code page 437 byte", ch(U'\u4E2D'), {kUnknown}},
+      {"C1 control", ch(0x85), {kUnknown}},
   };
   for (const SingleCase& test : cases) {
     EXPECT_EQ(decode({test.read}), test.keys) << test.label;
@@ -81,7 +83,7 @@ TEST(KeyDecoder, KeysWithoutCharacterGiveScanCodes) {
       {"Shift+F11", named(functionKey(23)), {scan(135)}},
       {"Ctrl+F12", named(functionKey(36)), {scan(138)}},
       {"Alt+F12", named(functionKey(60)), {scan(140)}},
-      {"Ctrl+Shift+F1", named(functionKey(37)), {}},
+      {"Ctrl+Shift+F1", named(functionKey(37)), {kUnknown}},
       {"Home", named("KEY_HOME"), {scan(71)}},
       {"Up", named("KEY_UP"), {scan(72)}},
       {"PgUp", named("KEY_PPAGE"), {scan(73)}},
@@ -96,7 +98,7 @@ TEST(KeyDecoder, KeysWithoutCharacterGiveScanCodes) {
       {"keypad 9", named("KEY_A3"), {scan(73)}},
       {"keypad 1", named("KEY_C1"), {scan(79)}},
       {"keypad 3", named("KEY_C3"), {scan(81)}},
-      {"keypad 5", named("KEY_B2"), {}},
+      {"keypad 5", named("KEY_B2"), {kUnknown}},
       {"Home sent as Find", named("KEY_FIND"), {scan(71)}},
       {"End sent as Select", named("KEY_SELECT"), {scan(79)}},
       {"Shift+Up", named("KEY_SR"), {scan(72)}},
@@ -105,7 +107,7 @@ TEST(KeyDecoder, KeysWithoutCharacterGiveScanCodes) {
       {"Shift+Del", named("KEY_SDC"), {scan(83)}},
       {"mouse", named("KEY_MOUSE"), {}},
       {"resize", named("KEY_RESIZE"), {}},
-      {"unknown key code", named("kFOO5"), {}},
+      {"unknown key code", named("kFOO5"), {kUnknown}},
   };
   for (const SingleCase& test : cases) {
     EXPECT_EQ(decode({test.read}), test.keys) << test.label;
@@ -140,7 +142,7 @@ TEST(KeyDecoder, ModifiedCursorKeysByName) {
     EXPECT_EQ(decode({named(stem + "3")}), std::vector{scan(test.alt)}) << stem;
     EXPECT_EQ(decode({named(stem + "5")}), std::vector{scan(test.ctrl)}) << stem;
     EXPECT_EQ(decode({named(stem + "6")}), std::vector{scan(test.ctrl)}) << stem;
-    EXPECT_TRUE(decode({named(stem + "7")}).empty()) << stem;
+    EXPECT_EQ(decode({named(stem + "7")}), std::vector{kUnknown}) << stem;
   }
   EXPECT_EQ(decode({ch(27), named("KEY_DC")}), std::vector{scan(163)});
 }
@@ -177,12 +179,12 @@ TEST(KeyDecoder, EscapeSequences) {
       {"Escape then Alt+Q", {ch(27), ch(27), ch('q')}, {"\x1B", scan(16)}},
       {"Alt+digit is the digit", {ch(27), ch('1')}, {"1"}},
       {"Alt+Enter is Enter", {ch(27), ch(13)}, {"\r"}},
-      {"unknown CSI swallowed", {ch(27), ch('['), ch('9'), ch('9'), ch('z'), ch('x')}, {"x"}},
-      {"CSI with intermediates",
+      {"unknown CSI", {ch(27), ch('['), ch('9'), ch('9'), ch('z'), ch('x')}, {kUnknown, "x"}},
+      {"a report to a query is no key",
        {ch(27), ch('['), ch('?'), ch('1'), ch(';'), ch('2'), ch('$'), ch('y'), ch('k')},
        {"k"}},
-      {"unknown SS3 swallowed", {ch(27), ch('O'), ch('z'), ch('y')}, {"y"}},
-      {"cut-off sequence dropped", {ch(27), ch('['), ch('1'), kNothing, ch('a')}, {"a"}},
+      {"unknown SS3", {ch(27), ch('O'), ch('z'), ch('y')}, {kUnknown, "y"}},
+      {"cut-off sequence", {ch(27), ch('['), ch('1'), kNothing, ch('a')}, {kUnknown, "a"}},
       {"Alt+[ typed by hand", {ch(27), ch('['), kNothing}, {"["}},
       {"Alt+O typed by hand", {ch(27), ch('O'), kNothing}, {scan(24)}},
       {"sequence broken by a key", {ch(27), ch('['), ch(U'\u00E9')}, {byte(0x82)}},
@@ -193,6 +195,79 @@ TEST(KeyDecoder, EscapeSequences) {
   for (const SequenceCase& test : cases) {
     EXPECT_EQ(decode(test.reads), test.keys) << test.label;
   }
+}
+
+struct BurstCase {
+  const char* bytes;
+  std::vector<Key> keys;
+};
+
+void expectBursts(const std::vector<BurstCase>& cases) {
+  for (const BurstCase& test : cases) {
+    std::string shown;
+    for (const char ch : std::string_view(test.bytes))
+      shown += ch == 27 ? std::string("ESC") : std::string(1, ch);
+    EXPECT_EQ(decodeBurst(test.bytes), test.keys) << shown;
+  }
+}
+
+Key character(char ch) {
+  return Key::character(static_cast<unsigned char>(ch));
+}
+
+// The application keypad, which the program switches on, as the terminal sends it.
+TEST(KeyDecoderBytes, KeypadTypesAsTheMainKeyboard) {
+  const std::string finals = "pqrstuvwxyjklmnoX";
+  const std::string typed = "0123456789*+,-./=";
+  for (std::size_t i = 0; i < finals.size(); ++i) {
+    const std::string bytes = std::string("\x1BO") + finals[i];
+    EXPECT_EQ(decodeBurst(bytes), std::vector{character(typed[i])}) << typed[i];
+  }
+  expectBursts({
+      {"\x1BOM", {keys::enter}},
+      {"\x1BOI", {character('\t')}},
+      {"a\x1BOqb\x1BOp", {character('a'), character('1'), character('b'), character('0')}},
+      {"\x1BOm\x1BOm", {character('-'), character('-')}},
+  });
+}
+
+TEST(KeyDecoderBytes, CursorAndFunctionKeysTheLibraryMissed) {
+  expectBursts({
+      {"\x1BOA", {Key::scan(72)}},
+      {"\x1BOH", {Key::scan(71)}},
+      {"\x1BOP", {Key::scan(59)}},
+      {"\x1BOS", {Key::scan(62)}},
+      {"\x1BO5P", {Key::scan(94)}},
+      {"\x1B[A", {Key::scan(72)}},
+      {"\x1B[1;5A", {Key::scan(141)}},
+      {"\x1B[1;3D", {Key::scan(155)}},
+      {"\x1B[3~", {Key::scan(83)}},
+      {"\x1B[5;5~", {Key::scan(132)}},
+      {"\x1B[15~", {Key::scan(63)}},
+      {"\x1B[24~", {Key::scan(134)}},
+      {"\x1B[24;2~", {Key::scan(136)}},
+      {"\x1B[1;2P", {Key::scan(84)}},
+      {"\x1B[Z", {Key::scan(15)}},
+  });
+}
+
+// Whatever reaches the program is a key: the states answer one they cannot use.
+TEST(KeyDecoderBytes, EveryOtherKeyIsAnUnknownKey) {
+  expectBursts({
+      {"\x1BOE", {keys::unknown}},  // keypad 5 without Num Lock
+      {"\x1B[200~", {keys::unknown}},
+      {"\x1B[1;7A", {keys::unknown}},  // Ctrl+Alt+Up
+      {"\x1B[1;6P", {keys::unknown}},  // Ctrl+Shift+F1
+      {"\x1B[11111111111111111111A", {keys::unknown}},
+      {"\x1B[1:2A", {keys::unknown}},
+      {"\xE2\x82\xAC", {keys::unknown}},  // the euro sign
+      {"\xE2\x99\xA0", {keys::unknown}},  // the spade, byte 6
+      {"\x1B[?1;2c", {}},                 // a terminal's answer, not a key
+      {"\x1B", {keys::escape}},
+      {"\x1B[", {character('[')}},
+      {"\x1BO", {Key::scan(24)}},
+      {"\xFF", {Key::character(0x98)}},  // not UTF-8: read as Latin-1 (y diaeresis)
+  });
 }
 
 TEST(KeyDecoder, WaitsBrieflyOnlyInsideASequence) {

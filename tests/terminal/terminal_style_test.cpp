@@ -82,7 +82,7 @@ TEST(TerminalStyle, WithoutColoursBoldAndReverseStandIn) {
   };
   const std::vector<Case> cases = {
       {attr(7, 0), false, false}, {attr(15, 1), true, false}, {attr(1, 11), false, true},
-      {attr(14, 5), true, false}, {attr(0, 7), false, true},  {attr(7, 8), false, false},
+      {attr(14, 5), true, true},  {attr(0, 7), false, true},  {attr(7, 8), false, false},
   };
   for (const Case& test : cases) {
     const CellStyle style = cellStyle(test.attr, ColorDepth::none, kPlainAttr);
