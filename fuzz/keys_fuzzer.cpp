@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "console/scripted_console.hpp"
 #include "app/interactive_app.hpp"
 #include "app/main_screen.hpp"
+#include "console/scripted_console.hpp"
 
 namespace {
 
@@ -54,18 +54,15 @@ void checkEntryRow(const bidgauge::InteractiveApp& app, const bidgauge::Screen& 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   bidgauge::ScriptedConsole console;
   bidgauge::InteractiveApp app(console);
+  app.start();
   for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == 0 && i + 1 < size) {
-      console.press(bidgauge::key::scan(data[++i]));
-    } else {
-      console.press(std::string(1, static_cast<char>(data[i])));
-    }
-  }
-  console.onKeyRead([&](int) {
+    const bidgauge::Key key = data[i] == 0 && i + 1 < size ? bidgauge::Key::scan(data[++i])
+                                                            : bidgauge::Key::character(data[i]);
+    const bool goesOn = app.handle(key);
     checkHand(app.entry());
     checkEntryRow(app, console.screen());
-  });
-  check(app.run() == 0);
-  checkHand(app.entry());
+    check(goesOn == !app.finished());
+    if (!goesOn) break;
+  }
   return 0;
 }

@@ -3,34 +3,39 @@
 #include <algorithm>
 #include <string>
 
-#include "console/colors.hpp"
 #include "app/main_screen.hpp"
+#include "console/colors.hpp"
 
 namespace bidgauge {
+namespace {
+
+// The bar's erasure covers the longest message with room to spare.
+constexpr int kBarEraseWidth = 40;
+
+}  // namespace
 
 int rowBelowEntry(int entryRow) {
   return std::min(entryRow + 2, Screen::kRows);
 }
 
-void showEntryError(Console& console, const EntryState& state) {
-  std::string message(1, ' ');
-  message.append(errorText(state)).append(1, ' ');
-  const CursorPosition typing{console.cursorRow(), console.cursorColumn()};
-  const int barRow = rowBelowEntry(typing.row);
-
+ErrorBarPlace showEntryError(Console& console, const EntryState& state) {
+  const ErrorBarPlace place{rowBelowEntry(console.cursorRow()), console.cursorRow(),
+                            console.cursorColumn()};
   console.hideCursor();
   console.setColor(color::brightWhite, color::magenta);
-  console.moveCursor(barRow, entryColumn);
-  console.printText(message);
+  console.moveCursor(place.barRow, entryColumn);
+  console.printText(" " + errorText(state) + " ");
   console.playBeep();
-  console.flushKeys();
-  console.waitKey();
+  console.flushKeys();  // only a key pressed after the message dismisses it
+  return place;
+}
 
+void dismissEntryError(Console& console, const ErrorBarPlace& place) {
   console.showCursor();
   console.setColor(color::brightWhite, color::blue);
-  console.moveCursor(barRow, entryColumn);
-  console.printText(std::string(40, ' '));
-  console.moveCursor(typing.row, typing.column);
+  console.moveCursor(place.barRow, entryColumn);
+  console.printText(std::string(kBarEraseWidth, ' '));
+  console.moveCursor(place.typingRow, place.typingColumn);
 }
 
 }  // namespace bidgauge

@@ -1,42 +1,46 @@
 #include "app/interactive_app.hpp"
 
-#include "console/colors.hpp"
-#include "app/error_bar.hpp"
-#include "hand/parser.hpp"
 #include "app/quit_prompt.hpp"
-#include "help/help_pager.hpp"
+#include "console/colors.hpp"
+#include "hand/parser.hpp"
 #include "results/results_panel.hpp"
 
 namespace bidgauge {
 
-int InteractiveApp::run(Start start) {
+void InteractiveApp::start(Start start) {
   console_.setTitle(kWindowTitle);
   console_.setScreenSize(Screen::kColumns, Screen::kRows);
-  try {
-    if (start == Start::help) showHelp(console_);
-    startTitleScreen();
-    for (;;) {
-      switch (runKeyLoop()) {
-        case EntryEnd::complete:
-          entryRow_ = 0;
-          finishHand();
-          startNewHand();
-          break;
-        case EntryEnd::help:
-          entryRow_ = 0;
-          showHelp(console_);
-          startTitleScreen();
-          break;
-        case EntryEnd::quit:
-          entryRow_ = 0;
-          if (confirmQuit(console_) == QuitAnswer::quit) return 0;
-          startTitleScreen();
-          break;
-      }
-    }
-  } catch (const InputClosed&) {
-    return 0;  // the terminal went away: nothing left to do
+  if (start == Start::help) {
+    // In the colours the entry line leaves, so the pages look exactly as when
+    // H opens them.
+    console_.setColor(color::brightWhite, color::blue);
+    openHelp();
+    return;
   }
+  startTitleScreen();
+}
+
+bool InteractiveApp::handle(Key key) {
+  key = key.upperCased();
+  switch (mode_) {
+    case Mode::entry:
+      handleEntry(key);
+      break;
+    case Mode::errorBar:
+      // Any key dismisses the message and is consumed.
+      dismissEntryError(console_, errorBar_);
+      mode_ = Mode::entry;
+      break;
+    case Mode::quitQuestion:
+      handleQuitAnswer(key);
+      break;
+    case Mode::help:
+      if (!pager_.handle(key)) startTitleScreen();
+      break;
+    case Mode::finished:
+      break;
+  }
+  return !finished();
 }
 
 void InteractiveApp::startTitleScreen() {
@@ -46,27 +50,41 @@ void InteractiveApp::startTitleScreen() {
 }
 
 void InteractiveApp::startNewHand() {
+  mode_ = Mode::entry;
   entry_ = EntryState{};
   drawPrompt(console_);
   entryRow_ = console_.cursorRow();
   if (hintShown_) resume_ = {console_.cursorRow(), console_.cursorColumn()};
 }
 
-InteractiveApp::EntryEnd InteractiveApp::runKeyLoop() {
-  for (;;) {
-    const std::string keyText = console_.readKey();
-    if (hintShown_) {
-      console_.setColor(color::brightWhite, color::blue);
-      eraseHint(console_, resume_);
-      hintShown_ = false;
-    }
-    if (keyText == key::escape || keyText == "E") return EntryEnd::quit;
-    if (keyText == "H") return EntryEnd::help;
-    if (keyText == key::backspace) {
+void InteractiveApp::openHelp() {
+  mode_ = Mode::help;
+  pager_.open();
+}
+
+void InteractiveApp::eraseHintOnce() {
+  if (!hintShown_) return;
+  console_.setColor(color::brightWhite, color::blue);
+  eraseHint(console_, resume_);
+  hintShown_ = false;
+}
+
+void InteractiveApp::handleEntry(Key key) {
+  eraseHintOnce();  // the first key of any kind erases it
+  switch (commandKeyOf(key.text())) {
+    case CommandKey::quit:
+      mode_ = Mode::quitQuestion;
+      askQuit(console_);
+      break;
+    case CommandKey::help:
+      openHelp();
+      break;
+    case CommandKey::backspace:
       handleBackspace();
-    } else if (handleEntryKey(keyText)) {
-      return EntryEnd::complete;
-    }
+      break;
+    case CommandKey::none:
+      handleEntryKey(key);
+      break;
   }
 }
 
@@ -83,25 +101,40 @@ void InteractiveApp::handleBackspace() {
   entry_ = std::move(verdict.state);
 }
 
-bool InteractiveApp::handleEntryKey(const std::string& keyText) {
-  KeyVerdict verdict = parseKey(entry_, keyText);
+void InteractiveApp::handleEntryKey(Key key) {
+  KeyVerdict verdict = parseKey(entry_, key.text());
   switch (verdict.action) {
     case KeyAction::accept:
       console_.printText(verdict.echo);
       entry_ = std::move(verdict.state);
-      return false;
+      break;
     case KeyAction::ignore:
-      return false;
+      break;
     case KeyAction::refuse:
       console_.playBeep();
-      return false;
+      break;
     case KeyAction::error:
-      showEntryError(console_, verdict.state);
-      return false;
+      mode_ = Mode::errorBar;
+      errorBar_ = showEntryError(console_, verdict.state);
+      break;
     case KeyAction::complete:
-      return true;
+      finishHand();
+      startNewHand();
+      break;
   }
-  return false;
+}
+
+void InteractiveApp::handleQuitAnswer(Key key) {
+  switch (answerQuit(console_, key)) {
+    case QuitAnswer::quit:
+      mode_ = Mode::finished;
+      break;
+    case QuitAnswer::stay:
+      startTitleScreen();
+      break;
+    case QuitAnswer::undecided:
+      break;
+  }
 }
 
 void InteractiveApp::finishHand() {

@@ -1,34 +1,38 @@
 #include "app/quit_prompt.hpp"
 
-#include <string>
-
-#include "console/colors.hpp"
 #include "app/error_bar.hpp"
+#include "console/colors.hpp"
 
 namespace bidgauge {
+namespace {
 
-QuitAnswer confirmQuit(Console& console) {
+constexpr int kQuestionColumn = 30;
+constexpr int kAnswerColumn = 47;  // the Y of "(Y/n)"
+
+}  // namespace
+
+void askQuit(Console& console) {
   console.setColor(color::brightWhite, color::magenta);
-  console.moveCursor(rowBelowEntry(console.cursorRow()), 30);
+  console.moveCursor(rowBelowEntry(console.cursorRow()), kQuestionColumn);
   console.printText(" Quit program?  (Y/n) ");
-  console.moveCursor(0, 47);  // on the Y
-  console.flushKeys();        // type-ahead must not answer the question
+  console.moveCursor(0, kAnswerColumn);
+  console.flushKeys();  // type-ahead must not answer the question
   console.playBeep();
   console.setColor(color::yellow, color::blue);
+}
 
-  for (;;) {
-    const std::string answer = console.readKey();
-    if (answer == "N") {
-      console.newLine();
-      console.newLine();
-      return QuitAnswer::stay;
-    }
-    if (answer == "Y" || answer == key::enter || answer == key::escape) {
-      console.newLine();
-      return QuitAnswer::quit;
-    }
-    console.playBeep();
+QuitAnswer answerQuit(Console& console, Key key) {
+  if (key == Key::character('N')) {
+    console.newLine();
+    console.newLine();
+    return QuitAnswer::stay;
   }
+  if (key == Key::character('Y') || key == keys::enter || key == keys::escape) {
+    console.newLine();
+    return QuitAnswer::quit;
+  }
+  console.playBeep();
+  return QuitAnswer::undecided;
 }
 
 }  // namespace bidgauge

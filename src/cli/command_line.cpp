@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,12 @@ int runInteractive(bool quiet, InteractiveApp::Start start) {
     std::fprintf(stderr, "bidgauge: %s\n", error.c_str());
     return 1;
   }
-  return InteractiveApp(*console).run(start);
+  InteractiveApp app(*console);
+  app.start(start);
+  while (const std::optional<Key> key = console->nextKey()) {
+    if (!app.handle(*key)) break;
+  }
+  return 0;
 }
 
 int print(std::string_view text) {

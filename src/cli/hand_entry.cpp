@@ -40,7 +40,7 @@ bool isWideControl(std::string_view keyText) {
 // Escape, Backspace and Enter are control characters too: mid-text they would
 // leave, edit or end the entry.
 bool isCommandKey(std::string_view keyText) {
-  return keyText == "E" || keyText == "H" || isControl(keyText);
+  return commandKeyOf(keyText) != CommandKey::none || isControl(keyText);
 }
 
 std::string hexByte(unsigned char byte) {

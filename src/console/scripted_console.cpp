@@ -2,33 +2,29 @@
 
 namespace bidgauge {
 
-ScriptedConsole::ScriptedConsole(std::vector<std::string> keys)
-    : keys_(std::make_move_iterator(keys.begin()), std::make_move_iterator(keys.end())) {}
-
-void ScriptedConsole::press(std::string_view keyText) {
-  keys_.emplace_back(keyText);
-}
+ScriptedConsole::ScriptedConsole(const std::vector<Key>& keys) : keys_(keys.begin(), keys.end()) {}
 
 void ScriptedConsole::type(std::string_view text) {
-  for (const char ch : text) keys_.emplace_back(1, ch);
-}
-
-void ScriptedConsole::typeAhead(std::string_view keyText) {
-  typeAhead_.emplace_back(keyText);
+  for (const char ch : text) keys_.push_back(Key::character(static_cast<unsigned char>(ch)));
 }
 
 void ScriptedConsole::setScreenSize(int /*columns*/, int /*rows*/) {
   screen().clearScreen();
 }
 
-std::string ScriptedConsole::waitKey() {
-  std::deque<std::string>& source = typeAhead_.empty() ? keys_ : typeAhead_;
-  if (source.empty()) throw InputClosed{};
-  std::string keyText = std::move(source.front());
+void ScriptedConsole::flushKeys() {
+  discarded_ += static_cast<int>(typeAhead_.size());
+  typeAhead_.clear();
+  ++flushes_;
+}
+
+std::optional<Key> ScriptedConsole::nextKey() {
+  std::deque<Key>& source = typeAhead_.empty() ? keys_ : typeAhead_;
+  if (source.empty()) return std::nullopt;
+  const Key key = source.front();
   source.pop_front();
   ++keysRead_;
-  if (hook_) hook_(keysRead_);
-  return keyText;
+  return key;
 }
 
 }  // namespace bidgauge

@@ -29,6 +29,11 @@ inline constexpr char doubleBottomLeft = '\xC8';
 inline constexpr char doubleBottomRight = '\xBC';
 }  // namespace glyph
 
+// Letters a to z as A to Z; every other byte as it is.
+constexpr char upperCasedLetter(char ch) {
+  return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
 // The Unicode character that shows a code page 437 byte (bytes below 32 are glyphs too).
 char32_t cp437ToUnicode(unsigned char byte);
 

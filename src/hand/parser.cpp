@@ -1,6 +1,7 @@
 #include "hand/parser.hpp"
 
 #include "hand/card_tables.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 namespace {
@@ -83,6 +84,13 @@ KeyVerdict parseKey(const EntryState& state, std::string_view keyText) {
   return judgeCard(state, keyText);
 }
 
+CommandKey commandKeyOf(std::string_view keyText) {
+  if (keyText == "\x1B" || keyText == "E") return CommandKey::quit;
+  if (keyText == "H") return CommandKey::help;
+  if (keyText == "\b") return CommandKey::backspace;
+  return CommandKey::none;
+}
+
 KeyVerdict deleteLast(const EntryState& state) {
   if (state.nothingTyped()) return refused(state);
   EntryState next = state;
@@ -108,9 +116,7 @@ KeyVerdict deleteLast(const EntryState& state) {
 
 std::string upperCased(std::string_view keyText) {
   std::string text(keyText);
-  for (char& ch : text) {
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-  }
+  for (char& ch : text) ch = upperCasedLetter(ch);
   return text;
 }
 

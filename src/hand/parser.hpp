@@ -21,6 +21,13 @@ struct KeyVerdict {
   std::string echo;  // what to print for an accepted key
 };
 
+// The keys the entry line handles itself; every other key goes to parseKey.
+enum class CommandKey { none, quit, help, backspace };
+
+// What an upper-cased key text is to the entry line: Escape and E quit, H opens
+// the help, Backspace takes the last character back.
+CommandKey commandKeyOf(std::string_view keyText);
+
 // Judges one upper-cased key text typed on the entry line (any key but the
 // command keys Escape, E, H and Backspace, which the key loop handles).
 KeyVerdict parseKey(const EntryState& state, std::string_view keyText);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "console/key.hpp"
 
 namespace bidgauge {
 
@@ -14,7 +14,7 @@ struct HelpStep {
   friend bool operator==(const HelpStep&, const HelpStep&) = default;
 };
 
-// The step for `keyText` (as readKey returns it, upper-cased) on page `page`, 1 to 10.
-HelpStep helpStep(int page, std::string_view keyText);
+// The step for `key` (upper-cased) on page `page`, 1 to 10.
+HelpStep helpStep(int page, Key key);
 
 }  // namespace bidgauge

@@ -5,20 +5,30 @@
 
 namespace bidgauge {
 
-void showHelp(Console& console) {
-  int page = 1;
-  for (;;) {
-    drawHelpPage(console, page);
-    if (page == 1) console.showCursor();  // the entry line may have hidden it
-    HelpStep step = helpStep(page, console.readKey());
-    // A refused key leaves the page as it is: no redraw, the cursor stays put.
-    while (step.action == HelpStep::Action::refuse) {
-      console.playBeep();
-      step = helpStep(page, console.readKey());
-    }
-    if (step.action == HelpStep::Action::leave) return;
-    page = step.page;
+void HelpPager::open() {
+  show(1);
+}
+
+bool HelpPager::handle(Key key) {
+  const HelpStep step = helpStep(page_, key);
+  switch (step.action) {
+    case HelpStep::Action::leave:
+      return false;
+    case HelpStep::Action::show:
+      show(step.page);
+      return true;
+    case HelpStep::Action::refuse:
+      // The page stays as it is: no redraw, the cursor stays put.
+      console_.playBeep();
+      return true;
   }
+  return true;
+}
+
+void HelpPager::show(int page) {
+  page_ = page;
+  drawHelpPage(console_, page);
+  if (page == 1) console_.showCursor();  // the entry line may have hidden it
 }
 
 }  // namespace bidgauge

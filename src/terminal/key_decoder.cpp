@@ -1,43 +1,40 @@
 #include "terminal/key_decoder.hpp"
 
-#include <curses.h>
-
 #include <array>
 #include <string_view>
 
-#include "console/console.hpp"
 #include "hand/cp437.hpp"
 
 namespace bidgauge {
 namespace {
 
 // Scan codes of the cursor block: plain (Shift gives the same), with Ctrl, with
-// Alt. `name` is the stem of terminfo's names for the modified keys ("kUP5"),
-// `codes` the curses key codes of the plain key.
+// Alt. `stem` begins terminfo's names for the modified keys ("kUP5"), `names`
+// are the names of the plain key.
 struct NavigationKey {
-  std::string_view name;
+  std::string_view stem;
   int plain;
   int ctrl;
   int alt;
-  std::array<int, 4> codes;
+  std::array<std::string_view, 4> names;
 };
 
 // KEY_A1 and friends are the keypad corners; some terminals send Home and End
 // as Find and Select.
-const std::array<NavigationKey, 10> kNavigationKeys = {{
-    {"kHOM", 71, 119, 151, {KEY_HOME, KEY_A1, KEY_FIND, KEY_SHOME}},
-    {"kUP", 72, 141, 152, {KEY_UP, KEY_SR}},
-    {"kPRV", 73, 132, 153, {KEY_PPAGE, KEY_A3, KEY_SPREVIOUS}},
-    {"kLFT", 75, 115, 155, {KEY_LEFT, KEY_SLEFT}},
-    {"kRIT", 77, 116, 157, {KEY_RIGHT, KEY_SRIGHT}},
-    {"kEND", 79, 117, 159, {KEY_END, KEY_C1, KEY_SELECT, KEY_SEND}},
-    {"kDN", 80, 145, 160, {KEY_DOWN, KEY_SF}},
-    {"kNXT", 81, 118, 161, {KEY_NPAGE, KEY_C3, KEY_SNEXT}},
-    {"kIC", 82, 146, 162, {KEY_IC, KEY_SIC}},
-    {"kDC", 83, 147, 163, {KEY_DC, KEY_SDC}},
+constexpr std::array<NavigationKey, 10> kNavigationKeys = {{
+    {"kHOM", 71, 119, 151, {"KEY_HOME", "KEY_A1", "KEY_FIND", "KEY_SHOME"}},
+    {"kUP", 72, 141, 152, {"KEY_UP", "KEY_SR"}},
+    {"kPRV", 73, 132, 153, {"KEY_PPAGE", "KEY_A3", "KEY_SPREVIOUS"}},
+    {"kLFT", 75, 115, 155, {"KEY_LEFT", "KEY_SLEFT"}},
+    {"kRIT", 77, 116, 157, {"KEY_RIGHT", "KEY_SRIGHT"}},
+    {"kEND", 79, 117, 159, {"KEY_END", "KEY_C1", "KEY_SELECT", "KEY_SEND"}},
+    {"kDN", 80, 145, 160, {"KEY_DOWN", "KEY_SF"}},
+    {"kNXT", 81, 118, 161, {"KEY_NPAGE", "KEY_C3", "KEY_SNEXT"}},
+    {"kIC", 82, 146, 162, {"KEY_IC", "KEY_SIC"}},
+    {"kDC", 83, 147, 163, {"KEY_DC", "KEY_SDC"}},
 }};
 
-// Function keys: curses numbers F1-F12, then F13-F24 with Shift, F25-F36 with
+// Function keys: terminfo numbers F1-F12, then F13-F24 with Shift, F25-F36 with
 // Ctrl, F37-F48 with Ctrl+Shift (no PC code) and F49-F60 with Alt.
 struct FunctionKeyGroup {
   int firstTen;      // scan code of F1; F2 to F10 follow
@@ -55,73 +52,83 @@ constexpr int kAltGroup = 4;
 constexpr std::array<std::string_view, 3> kLetterRows = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
 constexpr std::array<int, 3> kLetterRowScan = {16, 30, 44};
 
-std::string byteText(int byte) {
-  return std::string(1, static_cast<char>(byte));
-}
-
-std::optional<std::string> decodeCharacter(char32_t ch) {
-  if (ch == 0) return key::scan(3);  // Ctrl+@ is the PC's NUL key
-  if (ch == 8 || ch == 0x7F) return std::string(key::backspace);
-  if (ch < 0x7F) return byteText(static_cast<int>(ch));
+std::optional<Key> decodeCharacter(char32_t ch) {
+  if (ch == 0) return Key::scan(3);  // Ctrl+@ is the PC's NUL key
+  if (ch == 8 || ch == 0x7F) return keys::backspace;
+  if (ch < 0x7F) return Key::character(static_cast<unsigned char>(ch));
   // A glyph whose byte is below 128 would read as a control key (the note
   // U+266A is byte 13, Enter): such characters mean nothing here.
   const unsigned char byte = unicodeToCp437(ch);
   if (byte < 0x80) return std::nullopt;
-  return byteText(byte);
+  return Key::character(byte);
 }
 
-std::optional<std::string> decodeAlt(char32_t ch) {
-  const char32_t upper = (ch >= U'a' && ch <= U'z') ? ch - U'a' + U'A' : ch;
+std::optional<Key> decodeAlt(char32_t ch) {
+  const char32_t upper =
+      ch < 0x80 ? static_cast<unsigned char>(upperCasedLetter(static_cast<char>(ch))) : ch;
   if (upper < U'A' || upper > U'Z') return decodeCharacter(ch);  // Alt+other: the key itself
   for (std::size_t row = 0; row < kLetterRows.size(); ++row) {
     const std::size_t position = kLetterRows[row].find(static_cast<char>(upper));
     if (position != std::string_view::npos) {
-      return key::scan(kLetterRowScan[row] + static_cast<int>(position));
+      return Key::scan(kLetterRowScan[row] + static_cast<int>(position));
     }
   }
   return std::nullopt;
 }
 
-std::optional<std::string> decodeFunctionKey(int number, bool alt) {
+std::optional<Key> decodeFunctionKey(int number, bool alt) {
   const int index = (number - 1) % 12;
   int group = (number - 1) / 12;
   if (alt && group == 0) group = kAltGroup;
   const FunctionKeyGroup& codes = kFunctionKeyGroups[static_cast<std::size_t>(group)];
   if (codes.firstTen == 0) return std::nullopt;
-  return key::scan(index < 10 ? codes.firstTen + index : codes.elevenTwelve + index - 10);
+  return Key::scan(index < 10 ? codes.firstTen + index : codes.elevenTwelve + index - 10);
 }
 
 // Extended names carry the modifiers as a number: 2 Shift, 3 Alt, 5 Ctrl and
 // their sums plus one. The PC has no code for Ctrl+Alt on these keys.
-std::optional<std::string> decodeModifiedNavigation(std::string_view name) {
+std::optional<Key> decodeModifiedNavigation(std::string_view name) {
   const std::size_t digit = name.find_first_of("0123456789");
   if (digit == std::string_view::npos || digit + 1 != name.size()) return std::nullopt;
   const int modifiers = name[digit] - '1';
   const bool alt = (modifiers & 2) != 0;
   const bool ctrl = (modifiers & 4) != 0;
   for (const NavigationKey& navigation : kNavigationKeys) {
-    if (navigation.name != name.substr(0, digit)) continue;
+    if (navigation.stem != name.substr(0, digit)) continue;
     if (modifiers < 1 || (alt && ctrl)) return std::nullopt;
-    return key::scan(ctrl ? navigation.ctrl : alt ? navigation.alt : navigation.plain);
+    return Key::scan(ctrl ? navigation.ctrl : alt ? navigation.alt : navigation.plain);
   }
   return std::nullopt;
 }
 
-std::optional<std::string> decodeKeyCode(const RawKey& input, bool alt) {
-  const int code = static_cast<int>(input.value);
-  if (code == KEY_ENTER) return std::string(key::enter);
-  if (code == KEY_BACKSPACE) return std::string(key::backspace);
-  if (code == KEY_BTAB) return key::scan(15);
-  if (code >= KEY_F(1) && code <= KEY_F(60)) return decodeFunctionKey(code - KEY_F0, alt);
+// "KEY_F(13)" gives 13; anything else 0.
+int functionKeyNumber(std::string_view name) {
+  constexpr std::string_view prefix = "KEY_F(";
+  if (!name.starts_with(prefix) || !name.ends_with(")")) return 0;
+  int number = 0;
+  for (const char digit : name.substr(prefix.size(), name.size() - prefix.size() - 1)) {
+    if (digit < '0' || digit > '9' || number > 99) return 0;
+    number = number * 10 + (digit - '0');
+  }
+  return number;
+}
+
+std::optional<Key> decodeNamedKey(std::string_view name, bool alt) {
+  if (name == "KEY_ENTER") return keys::enter;
+  if (name == "KEY_BACKSPACE") return keys::backspace;
+  if (name == "KEY_BTAB") return Key::scan(15);
+  if (const int number = functionKeyNumber(name); number >= 1 && number <= 60) {
+    return decodeFunctionKey(number, alt);
+  }
   for (const NavigationKey& navigation : kNavigationKeys) {
-    for (const int navigationCode : navigation.codes) {
-      if (navigationCode != 0 && navigationCode == code) {
-        return key::scan(alt ? navigation.alt : navigation.plain);
+    for (const std::string_view navigationName : navigation.names) {
+      if (!navigationName.empty() && navigationName == name) {
+        return Key::scan(alt ? navigation.alt : navigation.plain);
       }
     }
   }
   // Mouse, resize and keys the PC keyboard does not have.
-  return decodeModifiedNavigation(input.name);
+  return decodeModifiedNavigation(name);
 }
 
 bool isFinalByte(char32_t ch) {
@@ -145,7 +152,7 @@ KeyDecoder::Wait KeyDecoder::nextWait() const {
   return Wait::block;
 }
 
-std::optional<std::string> KeyDecoder::feed(const RawKey& input) {
+std::optional<Key> KeyDecoder::feed(const RawKey& input) {
   switch (state_) {
     case State::afterEscape:
       return afterEscape(input);
@@ -154,7 +161,7 @@ std::optional<std::string> KeyDecoder::feed(const RawKey& input) {
     case State::idle:
       break;
   }
-  if (input.kind == RawKey::Kind::keyCode) return decodeKeyCode(input, false);
+  if (input.kind == RawKey::Kind::named) return decodeNamedKey(input.name, false);
   if (input.kind == RawKey::Kind::nothing) return std::nullopt;
   if (input.value == 0x1B) {
     state_ = State::afterEscape;
@@ -163,20 +170,20 @@ std::optional<std::string> KeyDecoder::feed(const RawKey& input) {
   return decodeCharacter(input.value);
 }
 
-std::optional<std::string> KeyDecoder::afterEscape(const RawKey& input) {
+std::optional<Key> KeyDecoder::afterEscape(const RawKey& input) {
   state_ = State::idle;
   switch (input.kind) {
     case RawKey::Kind::nothing:
-      return std::string(key::escape);
-    case RawKey::Kind::keyCode:
-      return decodeKeyCode(input, true);
+      return keys::escape;
+    case RawKey::Kind::named:
+      return decodeNamedKey(input.name, true);
     case RawKey::Kind::character:
       break;
   }
   if (input.value == 0x1B) {
     // Two Escapes: the first one is a key; the second may start Alt+key.
     state_ = State::afterEscape;
-    return std::string(key::escape);
+    return keys::escape;
   }
   if (input.value == '[' || input.value == 'O') {
     state_ = State::sequence;
@@ -189,15 +196,15 @@ std::optional<std::string> KeyDecoder::afterEscape(const RawKey& input) {
 
 // What curses did not recognise as a key is swallowed up to its final byte.
 // An introducer with nothing after it was Alt+[ or Alt+O typed by hand.
-std::optional<std::string> KeyDecoder::inSequence(const RawKey& input) {
+std::optional<Key> KeyDecoder::inSequence(const RawKey& input) {
   switch (input.kind) {
     case RawKey::Kind::nothing:
       state_ = State::idle;
       if (sequenceLength_ == 0) return decodeAlt(static_cast<unsigned char>(introducer_));
       return std::nullopt;
-    case RawKey::Kind::keyCode:
+    case RawKey::Kind::named:
       state_ = State::idle;
-      return decodeKeyCode(input, false);
+      return decodeNamedKey(input.name, false);
     case RawKey::Kind::character:
       break;
   }

@@ -1,29 +1,29 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "console/key.hpp"
+
 namespace bidgauge {
 
-// What one read of the terminal gave: a character, a curses key code, or
-// nothing within the time allowed.
+// What one read of the terminal gave: a character, a key the terminal
+// library recognised (by its terminfo key name: "KEY_UP", "KEY_F(13)",
+// "kUP5"), or nothing within the time allowed.
 struct RawKey {
-  enum class Kind { character, keyCode, nothing };
+  enum class Kind { character, named, nothing };
 
   Kind kind = Kind::nothing;
-  std::uint32_t value = 0;  // the Unicode character or the curses key code
-  std::string name;         // keyname() of a key code, for the extended ones ("kUP5")
+  char32_t value = 0;  // the Unicode character
+  std::string name;    // the key's name
 
   static RawKey character(char32_t ch) { return {Kind::character, ch, {}}; }
-  static RawKey keyCode(int code, std::string keyName = {}) {
-    return {Kind::keyCode, static_cast<std::uint32_t>(code), std::move(keyName)};
-  }
+  static RawKey named(std::string keyName) { return {Kind::named, 0, std::move(keyName)}; }
   static RawKey none() { return {}; }
 };
 
-// Turns terminal reads into key texts: one code page 437 byte for a key that
-// yields a character, or 0 and the PC scan code for one that does not.
+// Turns terminal reads into Keys: a code page 437 byte for a key that yields
+// a character, or the PC scan code for one that does not.
 // Alt+key arrives as Escape followed by the key, so an Escape is held until
 // the next read shows what follows it.
 class KeyDecoder {
@@ -41,7 +41,7 @@ class KeyDecoder {
 
   // Feeds one read. Returns the key text it completes; nothing while a
   // sequence is incomplete or when the input means no key at all.
-  std::optional<std::string> feed(const RawKey& input);
+  std::optional<Key> feed(const RawKey& input);
 
   // Forgets a half-read sequence.
   void reset() { state_ = State::idle; }
@@ -49,8 +49,8 @@ class KeyDecoder {
  private:
   enum class State { idle, afterEscape, sequence };
 
-  std::optional<std::string> afterEscape(const RawKey& input);
-  std::optional<std::string> inSequence(const RawKey& input);
+  std::optional<Key> afterEscape(const RawKey& input);
+  std::optional<Key> inSequence(const RawKey& input);
 
   State state_ = State::idle;
   char introducer_ = 0;     // '[' or 'O'

@@ -30,6 +30,9 @@
 namespace bidgauge {
 namespace {
 
+// No key can ever arrive again: a quit signal came, or the terminal went away.
+struct InputClosed {};
+
 constexpr int kEscapeDelayMs = 25;
 constexpr int kResizeWaitMs = 200;
 // Reads that fail although poll() said the terminal was readable: a terminal
@@ -145,18 +148,18 @@ struct TerminalConsole::Terminal {
   void beep() const;
 
   // Keys and signals.
-  std::optional<std::string> readStep(int waitMs);
+  std::optional<Key> readStep(int waitMs);
   std::optional<RawKey> readRaw(int timeoutMs);
   void waitForInput(int waitMs);
   bool handleSignals();
   void onResize();
   void resumeAfterStop();
-  void hold(std::string keyText);
+  void hold(Key key);
   void flushKeys();
 
   TerminalOptions options;
   std::optional<TerminalSignals> signals;
-  std::deque<std::string> held;  // keys read but not yet handed out
+  std::deque<Key> held;  // keys read but not yet handed out
   int neededColumns = Screen::kColumns;
   int neededRows = Screen::kRows;
   bool closed = false;
@@ -425,7 +428,7 @@ void TerminalConsole::Terminal::requestSize(int columns, int rows) {
       const auto left =
           std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
       if (left <= 0) break;
-      if (auto key = readStep(static_cast<int>(left))) hold(std::move(*key));
+      if (const auto key = readStep(static_cast<int>(left))) hold(*key);
     }
   } catch (const InputClosed&) {
     // The next waitKey finds the same reason to end and reports it.
@@ -439,8 +442,8 @@ void TerminalConsole::Terminal::flushKeys() {
   expectInput = false;
 }
 
-void TerminalConsole::Terminal::hold(std::string keyText) {
-  if (held.size() < kMaxHeldKeys) held.push_back(std::move(keyText));
+void TerminalConsole::Terminal::hold(Key key) {
+  if (held.size() < kMaxHeldKeys) held.push_back(key);
 }
 
 void TerminalConsole::Terminal::beep() const {
@@ -449,8 +452,8 @@ void TerminalConsole::Terminal::beep() const {
 }
 
 // One step of the key wait: reads what is there, or waits up to `waitMs`
-// (-1: for ever) for input or a signal. Returns a key text when one is complete.
-std::optional<std::string> TerminalConsole::Terminal::readStep(int waitMs) {
+// (-1: for ever) for input or a signal. Returns a key when one is complete.
+std::optional<Key> TerminalConsole::Terminal::readStep(int waitMs) {
   if (handleSignals()) return std::nullopt;  // the caller draws anew first
   switch (decoder.nextWait()) {
     case KeyDecoder::Wait::immediate:
@@ -484,9 +487,8 @@ std::optional<RawKey> TerminalConsole::Terminal::readRaw(int timeoutMs) {
     if (result != KEY_CODE_YES) return RawKey::character(static_cast<char32_t>(ch));
     // resizeterm() queues this; the resize itself is handled through SIGWINCH.
     if (ch == KEY_RESIZE) continue;
-    const int code = static_cast<int>(ch);
-    const char* name = keyname(code);
-    return RawKey::keyCode(code, name != nullptr ? name : "");
+    const char* name = keyname(static_cast<int>(ch));
+    return RawKey::named(name != nullptr ? name : "");
   }
 }
 
@@ -564,17 +566,21 @@ void TerminalConsole::flushKeys() {
   if (!terminal_->closed) terminal_->flushKeys();
 }
 
-std::string TerminalConsole::waitKey() {
+std::optional<Key> TerminalConsole::nextKey() {
   Terminal& terminal = *terminal_;
-  for (;;) {
-    if (terminal.closed) throw InputClosed{};
-    terminal.render(screen());
-    if (terminal.fits() && !terminal.held.empty()) {
-      std::string keyText = std::move(terminal.held.front());
-      terminal.held.pop_front();
-      return keyText;
+  try {
+    for (;;) {
+      if (terminal.closed) return std::nullopt;
+      terminal.render(screen());
+      if (terminal.fits() && !terminal.held.empty()) {
+        const Key key = terminal.held.front();
+        terminal.held.pop_front();
+        return key;
+      }
+      if (const auto key = terminal.readStep(-1)) terminal.hold(*key);
     }
-    if (auto keyText = terminal.readStep(-1)) terminal.hold(std::move(*keyText));
+  } catch (const InputClosed&) {
+    return std::nullopt;
   }
 }
 

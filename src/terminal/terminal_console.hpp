@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "console/console.hpp"
+#include "console/key.hpp"
 
 namespace bidgauge {
 
@@ -30,12 +32,13 @@ class TerminalConsole : public Console {
 
   void setTitle(std::string_view title) override;
   // The screen model is always 80x25: this clears it and asks a smaller
-  // terminal to grow. While the terminal is too small, waitKey shows a notice
+  // terminal to grow. While the terminal is too small, nextKey shows a notice
   // instead of the screen and holds the keys typed meanwhile.
   void setScreenSize(int columns, int rows) override;
   void flushKeys() override;
-  // Throws InputClosed on SIGTERM, SIGHUP, SIGQUIT or when the terminal is gone.
-  std::string waitKey() override;
+  // Shows the screen and waits for the next key. Nothing on SIGTERM, SIGHUP
+  // or SIGQUIT, or when the terminal is gone: the program then ends.
+  std::optional<Key> nextKey();
   void playBeep() override;
 
  private:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/colors.hpp"
+#include "app/headless.hpp"
 #include "console/scripted_console.hpp"
 #include "support/screen_text.hpp"
 
@@ -17,10 +18,10 @@ using testing_support::coloured;
 using testing_support::rowText;
 using testing_support::textAt;
 
-const std::string kF1 = key::scan(59);
-const std::string kEscape(key::escape);
-const std::string kEnter(key::enter);
-const std::string kBackspace(key::backspace);
+const std::string kF1 = keys::f1.text();
+const std::string kEscape = keys::escape.text();
+const std::string kEnter = keys::enter.text();
+const std::string kBackspace = keys::backspace.text();
 
 std::string rule(int length) {
   std::string line;
@@ -32,7 +33,7 @@ std::string rule(int length) {
 struct Run {
   ScriptedConsole console;
   InteractiveApp app{console};
-  int status = -1;
+  bool quit = false;
 
   const Screen& screen() const { return console.screen(); }
 };
@@ -53,8 +54,8 @@ Keys operator+(Keys a, const Keys& b) {
 
 std::unique_ptr<Run> runKeys(const Keys& keys) {
   auto run = std::make_unique<Run>();
-  for (const std::string& keyText : keys) run->console.press(keyText);
-  run->status = run->app.run();
+  for (const std::string& keyText : keys) run->console.press(Key::fromText(keyText));
+  run->quit = runScript(run->app, run->console);
   return run;
 }
 
@@ -152,11 +153,12 @@ TEST(ErrorBar, AnyKeyDismissesItAndIsNotParsed) {
 TEST(ErrorBar, TypeAheadDoesNotDismissIt) {
   ScriptedConsole console;
   InteractiveApp app(console);
-  console.type("A\r");
-  console.onKeyRead([&](int keysRead) {
-    if (keysRead == 2) console.typeAhead("X");  // pressed before the bar shows
-  });
-  app.run();
+  app.start();
+  app.handle(Key::character('A'));
+  console.typeAhead(Key::character('X'));  // pressed before the bar shows
+  app.handle(keys::enter);
+  EXPECT_TRUE(console.scriptDone());
+  EXPECT_EQ(app.mode(), InteractiveApp::Mode::errorBar);
   EXPECT_EQ(textAt(console.screen(), 7, 19, 26), " The hand has only 1 card ");
 }
 
@@ -173,7 +175,7 @@ TEST(QuitPrompt, YesEnterAndEscapeQuit) {
   for (const std::string& answer : {std::string("Y"), std::string("y"), kEnter, kEscape}) {
     for (const std::string& ask : {kEscape, std::string("E"), std::string("e")}) {
       const auto run = runKeys(Keys{ask, answer, "A"});
-      EXPECT_EQ(run->status, 0);
+      EXPECT_TRUE(run->quit);
       EXPECT_EQ(run->console.keysRead(), 2) << "answer " << answer << " to " << ask;
     }
   }
@@ -198,14 +200,13 @@ TEST(QuitPrompt, OtherKeysBeepAndKeepAsking) {
 TEST(QuitPrompt, TypeAheadIsDiscarded) {
   ScriptedConsole console;
   InteractiveApp app(console);
-  console.press(std::string(key::escape));
-  console.onKeyRead([&](int keysRead) {
-    if (keysRead == 1) console.typeAhead("Y");  // typed before the question showed
-  });
-  console.press("N");
-  console.press("A");
-  app.run();
-  EXPECT_EQ(console.keysRead(), 3);  // the Y never answered
+  app.start();
+  console.typeAhead(Key::character('Y'));  // typed before the question showed
+  app.handle(keys::escape);
+  console.press(Key::character('N'));
+  console.press(Key::character('A'));
+  EXPECT_FALSE(runScript(app, console));  // the Y never answered
+  EXPECT_EQ(console.keysRead(), 2);
 }
 
 TEST(Help, ReturnsToAFreshTitleScreen) {
@@ -218,10 +219,65 @@ TEST(Help, ReturnsToAFreshTitleScreen) {
 TEST(Help, CanOpenFirst) {
   ScriptedConsole console;
   InteractiveApp app(console);
-  console.press("Q");
-  app.run(InteractiveApp::Start::help);
+  console.press(Key::character('Q'));
+  EXPECT_FALSE(runScript(app, console, InteractiveApp::Start::help));
   EXPECT_EQ(console.keysRead(), 1);
   EXPECT_EQ(console.screen(), runKeys({})->screen());
+}
+
+TEST(Help, OpenedFirstLooksAsWhenOpenedWithH) {
+  ScriptedConsole console;
+  InteractiveApp app(console);
+  app.start(InteractiveApp::Start::help);
+  const auto throughH = runKeys({"H"});
+  EXPECT_EQ(app.mode(), InteractiveApp::Mode::help);
+  EXPECT_EQ(console.screen().toUtf8(), throughH->screen().toUtf8());
+  for (int row = 1; row <= Screen::kRows; ++row) {
+    for (int column = 1; column <= Screen::kColumns; ++column) {
+      ASSERT_EQ(console.screen().cell(row, column), throughH->screen().cell(row, column))
+          << row << "," << column;
+    }
+  }
+}
+
+TEST(Modes, FollowTheKeys) {
+  using Mode = InteractiveApp::Mode;
+  ScriptedConsole console;
+  InteractiveApp app(console);
+  app.start();
+  const std::vector<std::pair<Key, Mode>> steps = {
+      {Key::character('a'), Mode::entry},      {keys::enter, Mode::errorBar},
+      {Key::character('z'), Mode::entry},      {Key::character('h'), Mode::help},
+      {Key::character('m'), Mode::help},       {keys::escape, Mode::entry},
+      {Key::character('e'), Mode::quitQuestion}, {keys::f1, Mode::quitQuestion},
+      {Key::character('n'), Mode::entry},      {keys::escape, Mode::quitQuestion},
+      {Key::character('y'), Mode::finished},
+  };
+  for (const auto& [key, mode] : steps) {
+    EXPECT_EQ(app.handle(key), mode != Mode::finished) << key;
+    EXPECT_EQ(app.mode(), mode) << key;
+  }
+  // Once finished, keys change nothing.
+  const Screen last = console.screen();
+  EXPECT_FALSE(app.handle(Key::character('A')));
+  EXPECT_EQ(console.screen(), last);
+}
+
+TEST(Flushes, AreAskedForAtEachPromptErrorBarAndQuestion) {
+  ScriptedConsole console;
+  InteractiveApp app(console);
+  app.start();
+  EXPECT_EQ(console.flushes(), 1);  // the first prompt
+  app.handle(keys::enter);          // refused: nothing typed
+  EXPECT_EQ(console.flushes(), 1);
+  app.handle(Key::character('A'));
+  app.handle(keys::enter);  // the error bar
+  EXPECT_EQ(console.flushes(), 2);
+  app.handle(Key::character('X'));  // dismisses it
+  app.handle(keys::escape);         // the quit question
+  EXPECT_EQ(console.flushes(), 3);
+  app.handle(Key::character('N'));  // a fresh title screen and prompt
+  EXPECT_EQ(console.flushes(), 4);
 }
 
 const Keys kHand = keysOf("KQ7543 QT2 A J98");

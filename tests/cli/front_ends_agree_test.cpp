@@ -9,7 +9,7 @@
 #include "cli/batch.hpp"
 #include "cli/row_format.hpp"
 #include "console/scripted_console.hpp"
-#include "app/interactive_app.hpp"
+#include "app/headless.hpp"
 #include "support/hand_text.hpp"
 #include "support/random_hands.hpp"
 #include "memory_file.hpp"
@@ -65,8 +65,9 @@ std::string flag(bool on) {
 Values panelValues(const std::string& typed) {
   ScriptedConsole console;
   console.type(typed);
-  console.press(key::enter);
-  InteractiveApp(console).run();
+  console.press(keys::enter);
+  InteractiveApp app(console);
+  runScript(app, console);
   const Screen& screen = console.screen();
   int first = 0;
   for (int row = 1; row <= Screen::kRows && first == 0; ++row) {

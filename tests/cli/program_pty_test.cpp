@@ -41,6 +41,14 @@ TEST(ProgramOnATerminal, HelpWordOpensTheHelpPagesThenTheTitleScreen) {
     ASSERT_TRUE(terminal.waitFor([&] { return anyRowHas(terminal, "INSTRUCTIONS"); }, kWait))
         << word << "\n"
         << terminal.dump();
+    // Drawn on the main screen's blue, as when H opens them.
+    EXPECT_TRUE(terminal.waitFor(
+        [&] {
+          return hasBlanks(terminal, {1, 1}, 1, kBlue) && hasBlanks(terminal, {24, 1}, 32, kBlue);
+        },
+        kWait))
+        << word << "\n"
+        << terminal.dump();
     terminal.sendKey(VTERM_KEY_ESCAPE);
     ASSERT_TRUE(
         terminal.waitFor([&] { return anyRowHas(terminal, "OPENING BID EVALUATOR"); }, kWait))

@@ -53,52 +53,30 @@ std::string times(std::string_view text, int count) {
 }
 
 std::string keyText(char byte) {
-  return byte == kDel ? std::string(key::backspace) : std::string(1, byte);
+  return byte == kDel ? keys::backspace.text() : std::string(1, byte);
 }
-
-// Hands each burst to the program only once it has used up or thrown away
-// every key before it, which is when the tests write the next one. A burst
-// counts as typed ahead, so a flush discards what is left of it, as on the
-// terminal, where the whole burst waits in the input queue.
-class BurstConsole : public ScriptedConsole {
- public:
-  explicit BurstConsole(std::vector<Burst> bursts) : bursts_(std::move(bursts)) {}
-
-  void flushKeys() override {
-    dropped_ = loaded_ - keysRead();
-    ScriptedConsole::flushKeys();
-  }
-
-  std::string waitKey() override {
-    if (scriptDone() && next_ < bursts_.size()) {
-      for (const char byte : bursts_[next_]) typeAhead(keyText(byte));
-      loaded_ += static_cast<int>(bursts_[next_].size());
-      ++next_;
-    }
-    return ScriptedConsole::waitKey();
-  }
-
-  // Keys discarded unread so far.
-  int dropped() const { return dropped_; }
-
- private:
-  std::vector<Burst> bursts_;
-  std::size_t next_ = 0;
-  int loaded_ = 0;
-  int dropped_ = 0;
-};
 
 struct ModelRun {
   Screen screen;
-  int dropped = 0;
+  int dropped = 0;  // keys typed ahead of a prompt or error bar, which discards them
 };
 
 // What the program shows once it has taken in the bursts and waits for more.
+// Each burst is handed over only once the program has used up or thrown away
+// every key before it, which is when the tests write the next one. A burst
+// counts as typed ahead, so a flush discards what is left of it, as on the
+// terminal, where the whole burst waits in the input queue.
 ModelRun runModel(const std::vector<Burst>& bursts) {
-  BurstConsole console(bursts);
+  ScriptedConsole console;
   InteractiveApp app(console);
-  app.run();
-  return {console.screen(), console.dropped()};
+  app.start();
+  for (const Burst& burst : bursts) {
+    for (const char byte : burst) console.typeAhead(Key::fromText(keyText(byte)));
+    while (const std::optional<Key> key = console.nextKey()) {
+      if (!app.handle(*key)) break;
+    }
+  }
+  return {console.screen(), console.discarded()};
 }
 
 std::vector<Burst> firstBursts(const std::vector<Burst>& bursts, std::size_t count) {

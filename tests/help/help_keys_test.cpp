@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "console/console.hpp"
+#include "console/key.hpp"
 
 namespace bidgauge {
 namespace {
@@ -14,7 +14,7 @@ using Action = HelpStep::Action;
 
 struct KeyCase {
   int page;
-  std::string key;  // as readKey gives it
+  std::string key;  // the key text, upper-cased
   HelpStep expected;
 };
 
@@ -28,7 +28,7 @@ class HelpKeyTable : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(HelpKeyTable, GivesTheStep) {
   const KeyCase& c = GetParam();
-  EXPECT_EQ(helpStep(c.page, c.key), c.expected) << "page " << c.page << ", key " << c.key;
+  EXPECT_EQ(helpStep(c.page, Key::fromText(c.key)), c.expected) << "page " << c.page << ", key " << c.key;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{2, "B", show(1)}, KeyCase{7, "B", show(6)}, KeyCase{1, "B", kRefuse},
         // No wrap-around and no other keys.
         KeyCase{1, "H", kRefuse}, KeyCase{4, " ", kRefuse}, KeyCase{4, "\b", kRefuse},
-        KeyCase{4, key::scan(59), kRefuse}, KeyCase{4, key::scan(81), kRefuse},
+        KeyCase{4, keys::f1.text(), kRefuse}, KeyCase{4, keys::pageDown.text(), kRefuse},
         KeyCase{4, "N", kRefuse}, KeyCase{10, "1", kRefuse}));
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "console/console.hpp"
+#include "console/key.hpp"
 #include "help_test_support.hpp"
 
 namespace bidgauge {
@@ -87,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"MoreOnLastPage", repeated("M", 9), "M"},
                     RefusedCase{"LetterH", {"M"}, "H"}, RefusedCase{"Space", repeated("M", 4), " "},
                     RefusedCase{"Backspace", repeated("M", 4), "\b"},
-                    RefusedCase{"FunctionKeyF1", repeated("M", 6), key::scan(59)},
-                    RefusedCase{"PageDown", repeated("M", 8), key::scan(81)}),
+                    RefusedCase{"FunctionKeyF1", repeated("M", 6), keys::f1.text()},
+                    RefusedCase{"PageDown", repeated("M", 8), keys::pageDown.text()}),
     [](const testing::TestParamInfo<RefusedCase>& param) { return param.param.name; });
 
 TEST(HelpPager, HoldingMoreWalksToTheLastPageThenBeepsForEveryFurtherPress) {
@@ -133,7 +133,6 @@ TEST(HelpPager, MakesTheCursorVisibleOnPageOne) {
 }
 
 TEST(HelpPager, KeepsWaitingUntilTheUserLeaves) {
-  // Running out of keys ends the pager with InputClosed, not a return.
   const HelpRun run = runHelp({"M", "M"});
   EXPECT_FALSE(run.left);
 }

@@ -10,21 +10,21 @@ namespace bidgauge {
 
 HelpRun runHelp(const std::vector<std::string>& keys, int background,
                 const std::function<void(Console&)>& afterCapture) {
-  ScriptedConsole console{keys};
+  ScriptedConsole console;
   console.setColor(color::yellow, background);
   console.clearScreen();
   console.hideCursor();
   HelpRun run;
   if (afterCapture) afterCapture(console);
-  console.onKeyRead([&](int /*keysRead*/) {
+  HelpPager pager(console);
+  pager.open();
+  for (const std::string& keyText : keys) {
     run.waits.push_back({console.screen(), console.beeps()});
     if (afterCapture) afterCapture(console);
-  });
-  try {
-    showHelp(console);
-    run.left = true;
-  } catch (const InputClosed&) {
-    run.left = false;
+    if (!pager.handle(Key::fromText(keyText).upperCased())) {
+      run.left = true;
+      break;
+    }
   }
   run.cursorVisible = console.screen().cursorVisible();
   run.beeps = console.beeps();

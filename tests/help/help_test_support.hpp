@@ -19,7 +19,7 @@ struct HelpWait {
 
 struct HelpRun {
   std::vector<HelpWait> waits;  // one per key read, in order
-  bool left = false;            // showHelp returned (rather than running out of keys)
+  bool left = false;            // the user left (rather than the keys running out)
   bool cursorVisible = false;   // at the end
   int beeps = 0;
 };

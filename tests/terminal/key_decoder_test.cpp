@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-// Last: curses defines macros with common names.
-#include <curses.h>
-
 namespace bidgauge {
 namespace {
 
@@ -15,8 +12,12 @@ const RawKey kNothing = RawKey::none();
 RawKey ch(char32_t value) {
   return RawKey::character(value);
 }
-RawKey code(int value, std::string name = {}) {
-  return RawKey::keyCode(value, std::move(name));
+// A key the terminal library recognised, by its terminfo name.
+RawKey named(std::string name) {
+  return RawKey::named(std::move(name));
+}
+std::string functionKey(int number) {
+  return "KEY_F(" + std::to_string(number) + ")";
 }
 std::string scan(int value) {
   return std::string{'\0', static_cast<char>(value)};
@@ -30,7 +31,7 @@ std::vector<std::string> decode(const std::vector<RawKey>& reads) {
   KeyDecoder decoder;
   std::vector<std::string> keys;
   for (const RawKey& read : reads) {
-    if (auto keyText = decoder.feed(read)) keys.push_back(*keyText);
+    if (const std::optional<Key> key = decoder.feed(read)) keys.push_back(key->text());
   }
   return keys;
 }
@@ -72,39 +73,39 @@ TEST(KeyDecoder, CharacterKeysGiveOneCodePage437Byte) {
 
 TEST(KeyDecoder, KeysWithoutCharacterGiveScanCodes) {
   const std::vector<SingleCase> cases = {
-      {"keypad Enter", code(KEY_ENTER), {"\r"}},
-      {"Backspace key", code(KEY_BACKSPACE), {"\b"}},
-      {"Shift+Tab", code(KEY_BTAB), {scan(15)}},
-      {"F11", code(KEY_F(11)), {scan(133)}},
-      {"F12", code(KEY_F(12)), {scan(134)}},
-      {"Shift+F11", code(KEY_F(23)), {scan(135)}},
-      {"Ctrl+F12", code(KEY_F(36)), {scan(138)}},
-      {"Alt+F12", code(KEY_F(60)), {scan(140)}},
-      {"Ctrl+Shift+F1", code(KEY_F(37)), {}},
-      {"Home", code(KEY_HOME), {scan(71)}},
-      {"Up", code(KEY_UP), {scan(72)}},
-      {"PgUp", code(KEY_PPAGE), {scan(73)}},
-      {"Left", code(KEY_LEFT), {scan(75)}},
-      {"Right", code(KEY_RIGHT), {scan(77)}},
-      {"End", code(KEY_END), {scan(79)}},
-      {"Down", code(KEY_DOWN), {scan(80)}},
-      {"PgDn", code(KEY_NPAGE), {scan(81)}},
-      {"Ins", code(KEY_IC), {scan(82)}},
-      {"Del", code(KEY_DC), {scan(83)}},
-      {"keypad 7", code(KEY_A1), {scan(71)}},
-      {"keypad 9", code(KEY_A3), {scan(73)}},
-      {"keypad 1", code(KEY_C1), {scan(79)}},
-      {"keypad 3", code(KEY_C3), {scan(81)}},
-      {"keypad 5", code(KEY_B2), {}},
-      {"Home sent as Find", code(KEY_FIND), {scan(71)}},
-      {"End sent as Select", code(KEY_SELECT), {scan(79)}},
-      {"Shift+Up", code(KEY_SR), {scan(72)}},
-      {"Shift+Down", code(KEY_SF), {scan(80)}},
-      {"Shift+Left", code(KEY_SLEFT), {scan(75)}},
-      {"Shift+Del", code(KEY_SDC), {scan(83)}},
-      {"mouse", code(KEY_MOUSE, "KEY_MOUSE"), {}},
-      {"resize", code(KEY_RESIZE, "KEY_RESIZE"), {}},
-      {"unknown key code", code(KEY_MAX + 40, "kFOO5"), {}},
+      {"keypad Enter", named("KEY_ENTER"), {"\r"}},
+      {"Backspace key", named("KEY_BACKSPACE"), {"\b"}},
+      {"Shift+Tab", named("KEY_BTAB"), {scan(15)}},
+      {"F11", named(functionKey(11)), {scan(133)}},
+      {"F12", named(functionKey(12)), {scan(134)}},
+      {"Shift+F11", named(functionKey(23)), {scan(135)}},
+      {"Ctrl+F12", named(functionKey(36)), {scan(138)}},
+      {"Alt+F12", named(functionKey(60)), {scan(140)}},
+      {"Ctrl+Shift+F1", named(functionKey(37)), {}},
+      {"Home", named("KEY_HOME"), {scan(71)}},
+      {"Up", named("KEY_UP"), {scan(72)}},
+      {"PgUp", named("KEY_PPAGE"), {scan(73)}},
+      {"Left", named("KEY_LEFT"), {scan(75)}},
+      {"Right", named("KEY_RIGHT"), {scan(77)}},
+      {"End", named("KEY_END"), {scan(79)}},
+      {"Down", named("KEY_DOWN"), {scan(80)}},
+      {"PgDn", named("KEY_NPAGE"), {scan(81)}},
+      {"Ins", named("KEY_IC"), {scan(82)}},
+      {"Del", named("KEY_DC"), {scan(83)}},
+      {"keypad 7", named("KEY_A1"), {scan(71)}},
+      {"keypad 9", named("KEY_A3"), {scan(73)}},
+      {"keypad 1", named("KEY_C1"), {scan(79)}},
+      {"keypad 3", named("KEY_C3"), {scan(81)}},
+      {"keypad 5", named("KEY_B2"), {}},
+      {"Home sent as Find", named("KEY_FIND"), {scan(71)}},
+      {"End sent as Select", named("KEY_SELECT"), {scan(79)}},
+      {"Shift+Up", named("KEY_SR"), {scan(72)}},
+      {"Shift+Down", named("KEY_SF"), {scan(80)}},
+      {"Shift+Left", named("KEY_SLEFT"), {scan(75)}},
+      {"Shift+Del", named("KEY_SDC"), {scan(83)}},
+      {"mouse", named("KEY_MOUSE"), {}},
+      {"resize", named("KEY_RESIZE"), {}},
+      {"unknown key code", named("kFOO5"), {}},
   };
   for (const SingleCase& test : cases) {
     EXPECT_EQ(decode({test.read}), test.keys) << test.label;
@@ -113,11 +114,11 @@ TEST(KeyDecoder, KeysWithoutCharacterGiveScanCodes) {
 
 TEST(KeyDecoder, FunctionKeysWithModifiers) {
   for (int n = 1; n <= 10; ++n) {
-    EXPECT_EQ(decode({code(KEY_F(n))}), std::vector{scan(58 + n)}) << "F" << n;
-    EXPECT_EQ(decode({code(KEY_F(12 + n))}), std::vector{scan(83 + n)}) << "Shift+F" << n;
-    EXPECT_EQ(decode({code(KEY_F(24 + n))}), std::vector{scan(93 + n)}) << "Ctrl+F" << n;
-    EXPECT_EQ(decode({code(KEY_F(48 + n))}), std::vector{scan(103 + n)}) << "Alt+F" << n;
-    EXPECT_EQ(decode({ch(27), code(KEY_F(n))}), std::vector{scan(103 + n)}) << "Esc F" << n;
+    EXPECT_EQ(decode({named(functionKey(n))}), std::vector{scan(58 + n)}) << "F" << n;
+    EXPECT_EQ(decode({named(functionKey(12 + n))}), std::vector{scan(83 + n)}) << "Shift+F" << n;
+    EXPECT_EQ(decode({named(functionKey(24 + n))}), std::vector{scan(93 + n)}) << "Ctrl+F" << n;
+    EXPECT_EQ(decode({named(functionKey(48 + n))}), std::vector{scan(103 + n)}) << "Alt+F" << n;
+    EXPECT_EQ(decode({ch(27), named(functionKey(n))}), std::vector{scan(103 + n)}) << "Esc F" << n;
   }
 }
 
@@ -133,16 +134,15 @@ TEST(KeyDecoder, ModifiedCursorKeysByName) {
       {"kDN", 80, 145, 160},  {"kNXT", 81, 118, 161}, {"kIC", 82, 146, 162},
       {"kDC", 83, 147, 163},
   };
-  const int unnamed = KEY_MAX + 1;  // extended keys get codes beyond KEY_MAX
   for (const NamedCase& test : cases) {
     const std::string stem = test.stem;
-    EXPECT_EQ(decode({code(unnamed, stem + "2")}), std::vector{scan(test.plain)}) << stem;
-    EXPECT_EQ(decode({code(unnamed, stem + "3")}), std::vector{scan(test.alt)}) << stem;
-    EXPECT_EQ(decode({code(unnamed, stem + "5")}), std::vector{scan(test.ctrl)}) << stem;
-    EXPECT_EQ(decode({code(unnamed, stem + "6")}), std::vector{scan(test.ctrl)}) << stem;
-    EXPECT_TRUE(decode({code(unnamed, stem + "7")}).empty()) << stem;
+    EXPECT_EQ(decode({named(stem + "2")}), std::vector{scan(test.plain)}) << stem;
+    EXPECT_EQ(decode({named(stem + "3")}), std::vector{scan(test.alt)}) << stem;
+    EXPECT_EQ(decode({named(stem + "5")}), std::vector{scan(test.ctrl)}) << stem;
+    EXPECT_EQ(decode({named(stem + "6")}), std::vector{scan(test.ctrl)}) << stem;
+    EXPECT_TRUE(decode({named(stem + "7")}).empty()) << stem;
   }
-  EXPECT_EQ(decode({ch(27), code(KEY_DC)}), std::vector{scan(163)});
+  EXPECT_EQ(decode({ch(27), named("KEY_DC")}), std::vector{scan(163)});
 }
 
 TEST(KeyDecoder, AltLettersArriveAsEscapeAndLetter) {
@@ -186,8 +186,8 @@ TEST(KeyDecoder, EscapeSequences) {
       {"Alt+[ typed by hand", {ch(27), ch('['), kNothing}, {"["}},
       {"Alt+O typed by hand", {ch(27), ch('O'), kNothing}, {scan(24)}},
       {"sequence broken by a key", {ch(27), ch('['), ch(U'\u00E9')}, {byte(0x82)}},
-      {"sequence broken by a key code", {ch(27), ch('['), code(KEY_UP)}, {scan(72)}},
-      {"Alt+Up", {ch(27), code(KEY_UP)}, {scan(152)}},
+      {"sequence broken by a key code", {ch(27), ch('['), named("KEY_UP")}, {scan(72)}},
+      {"Alt+Up", {ch(27), named("KEY_UP")}, {scan(152)}},
       {"nothing read while idle", {kNothing, ch('a')}, {"a"}},
   };
   for (const SequenceCase& test : cases) {
@@ -211,7 +211,7 @@ TEST(KeyDecoder, ResetForgetsAPendingEscape) {
   decoder.feed(ch(27));
   decoder.reset();
   EXPECT_EQ(decoder.nextWait(), KeyDecoder::Wait::block);
-  EXPECT_EQ(decoder.feed(ch('q')), std::optional<std::string>("q"));
+  EXPECT_EQ(decoder.feed(ch('q')), Key::character('q'));
 }
 
 // Whatever arrives, a key text is one non-zero byte or 0 and a scan code, so
@@ -221,13 +221,14 @@ TEST(KeyDecoder, EveryKeyTextIsWellFormed) {
     for (const bool afterEscape : {false, true}) {
       KeyDecoder decoder;
       if (afterEscape) decoder.feed(ch(27));
-      const std::optional<std::string> keyText = decoder.feed(ch(value));
-      if (!keyText) continue;
-      if (keyText->size() == 1) {
-        EXPECT_NE((*keyText)[0], '\0') << static_cast<unsigned>(value);
+      const std::optional<Key> key = decoder.feed(ch(value));
+      if (!key) continue;
+      const std::string keyText = key->text();
+      if (keyText.size() == 1) {
+        EXPECT_NE(keyText[0], '\0') << static_cast<unsigned>(value);
       } else {
-        ASSERT_EQ(keyText->size(), 2u) << static_cast<unsigned>(value);
-        EXPECT_EQ((*keyText)[0], '\0') << static_cast<unsigned>(value);
+        ASSERT_EQ(keyText.size(), 2u) << static_cast<unsigned>(value);
+        EXPECT_EQ(keyText[0], '\0') << static_cast<unsigned>(value);
       }
     }
   }
