@@ -13,6 +13,8 @@ void appendJsonString(std::string& out, std::string_view text) {
     if (ch == '"' || ch == '\\') {
       out += '\\';
       out += ch;
+    } else if (ch == '\n') {
+      out += "\\n";
     } else if (byte < 0x20) {
       out += "\\u00";
       out += kHex[byte >> 4];

@@ -28,7 +28,7 @@ EMSCRIPTEN_KEEPALIVE int bidgauge_session_press(bidgauge::WebSession* session, c
 }
 
 EMSCRIPTEN_KEEPALIVE char* bidgauge_session_frame(bidgauge::WebSession* session) {
-  return bidgauge::mallocCopy(session->takeFrame());
+  return bidgauge::mallocCopy(bidgauge::frameJson(session->takeFrame()));
 }
 
 EMSCRIPTEN_KEEPALIVE const unsigned char* bidgauge_beep_data() {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console/console.hpp"
+#include "web/frame.hpp"
 
 namespace bidgauge {
 
@@ -19,11 +20,8 @@ class WebConsole : public Console {
   void flushKeys() override {}
   void playBeep() override { ++beeps_; }
 
-  // What the page has to change since the last frame, as a JSON object:
-  // {"title":"...","beeps":N,"cursor":{"row":R,"column":C,"visible":B,"color":F},
-  //  "rows":[[R,"<row html>"],...]} with only the rows that changed (rows and
-  // columns 1-based, "color" the foreground under the cursor).
-  std::string takeFrame();
+  // What changed since the last frame; the first frame has every row.
+  Frame takeFrame();
 
  private:
   std::string title_;

@@ -14,10 +14,10 @@ bool WebSession::press(const DomKey& event) {
   return true;
 }
 
-std::string WebSession::takeFrame() {
-  std::string frame = console_.takeFrame();
-  frame.pop_back();
-  return frame + (running_ ? ",\"running\":true}" : ",\"running\":false}");
+Frame WebSession::takeFrame() {
+  Frame frame = console_.takeFrame();
+  frame.running = running_;
+  return frame;
 }
 
 }  // namespace bidgauge

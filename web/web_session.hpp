@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "app/interactive_app.hpp"
 #include "web/dom_keys.hpp"
 #include "web/web_console.hpp"
@@ -22,8 +20,8 @@ class WebSession {
 
   bool running() const { return running_; }
 
-  // See WebConsole::takeFrame; "running" is added as the last field.
-  std::string takeFrame();
+  // See WebConsole::takeFrame.
+  Frame takeFrame();
 
  private:
   WebConsole console_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace bidgauge {
 namespace {
 
@@ -15,11 +17,10 @@ TEST(EvaluationJson, AHandGivesTheBatchRowFieldsAfterOk) {
 TEST(EvaluationJson, EveryFormTheBatchReaderTakesIsRead) {
   const std::string typed = evaluationJson("KQ7543 QT2 A J98");
   EXPECT_EQ(evaluationJson("KQ7543.QT2.A.J98"), typed);
-  EXPECT_EQ(evaluationJson("kq7543 q102 a j98"), typed);
-  EXPECT_EQ(evaluationJson("AKT9xx - QJxxx T2").substr(0, 39),
-            R"({"ok":true,"hand":"AKT9xx - QJxxx T2",)");
-  EXPECT_EQ(evaluationJson("AKT9xx..QJxxx.T2").substr(0, 39),
-            R"({"ok":true,"hand":"AKT9xx - QJxxx T2",)");
+  EXPECT_EQ(evaluationJson("kq7543 q12 a j98"), typed);
+  constexpr std::string_view kVoid = R"({"ok":true,"hand":"AKT9xx - QJxxx T2",)";
+  EXPECT_TRUE(evaluationJson("AKT9xx - QJxxx T2").starts_with(kVoid));
+  EXPECT_TRUE(evaluationJson("AKT9xx..QJxxx.T2").starts_with(kVoid));
 }
 
 TEST(EvaluationJson, AStrayCharacterIsReportedWithItsPosition) {
@@ -40,7 +41,7 @@ TEST(EvaluationJson, TheMessageIsEscapedAsJson) {
 
 TEST(ExplanationJson, AHandGivesWhatEachMethodCounted) {
   const std::string json = explanationJson("KQ7543 QT2 A J98");
-  EXPECT_EQ(json.substr(0, 20), R"({"ok":true,"text":"\n)");
+  EXPECT_TRUE(json.starts_with(R"({"ok":true,"text":"\n)")) << json;
   EXPECT_NE(json.find("KnR Points: 12.35 *"), std::string::npos);
   EXPECT_NE(json.find("\\n"), std::string::npos);  // newlines escaped, not raw
   EXPECT_EQ(json.find('\n'), std::string::npos);

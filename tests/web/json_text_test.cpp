@@ -15,8 +15,8 @@ TEST(JsonText, QuotesAndBackslashesAreEscaped) {
   EXPECT_EQ(quoted(R"(say "hi" \ bye)"), R"("say \"hi\" \\ bye")");
 }
 
-TEST(JsonText, ControlCharactersBecomeUnicodeEscapes) {
-  EXPECT_EQ(quoted("a\nb\x01\x1F"), R"("a\u000ab\u0001\u001f")");
+TEST(JsonText, ControlCharactersAreEscaped) {
+  EXPECT_EQ(quoted("a\nb\x01\r\x1F"), R"("a\nb\u0001\u000d\u001f")");
 }
 
 TEST(JsonText, Utf8AndPlainTextPassUnchanged) {
