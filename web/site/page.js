@@ -84,13 +84,14 @@
     const wave = program.HEAPU8.slice(wavePointer, wavePointer + program._bidgauge_beep_size());
     const beeper = makeBeeper(wave);
     let session = 0;
+    let title = '';
 
     function render() {
       const pointer = program._bidgauge_session_frame(session);
       const frame = JSON.parse(program.UTF8ToString(pointer));
       program._free(pointer);
       for (const [row, html] of frame.rows) rows[row - 1].innerHTML = html;
-      if (document.title !== frame.title) document.title = frame.title;
+      if (frame.title !== title) document.title = title = frame.title;
       const shown = frame.cursor;
       cursor.hidden = !shown.visible || !frame.running;
       cursor.className = 'f' + shown.color;
