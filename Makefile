@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets.
-.PHONY: all build run test test-release test-asan bench fuzz install clean
+.PHONY: all build run test test-release test-asan bench fuzz install clean web web-test
 
 all: build
 
@@ -31,5 +31,21 @@ fuzz:
 install: build
 	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
 
+# The web page and the JavaScript module, in build-web/site.
+web:
+	cmake --preset web >/dev/null
+	cmake --build --preset web
+
+# The module's and the page's tests in Node and Debian's Chromium, against the
+# native program built by the default preset.
+web-test: web web/node_modules
+	cmake --preset default >/dev/null
+	cmake --build --preset default --target bidgauge bidgauge_screen_dump
+	cd web && node --test test/api.test.mjs test/page.test.mjs
+
+web/node_modules: web/package.json web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+	touch web/node_modules
+
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-web

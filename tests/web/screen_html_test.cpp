@@ -4,7 +4,7 @@
 
 #include "app/headless.hpp"
 #include "hand/cp437.hpp"
-#include "web/page_text.hpp"
+#include "support/page_text.hpp"
 
 namespace bidgauge {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/headless.hpp"
 #include "app/main_screen.hpp"
 #include "hand/cp437.hpp"
-#include "web/page_text.hpp"
+#include "support/page_text.hpp"
 
 namespace bidgauge {
 namespace {
