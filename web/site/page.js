@@ -44,24 +44,23 @@
   }
 
   // The beep through Web Audio. Browsers allow sound only after a user
-  // gesture, so the audio context is made at the first key or touch.
+  // gesture; the program beeps only in answer to a key or a touch, so the
+  // audio context is made at the first beep. Beeps that come together sound
+  // as one, as a new beep cuts the last one off.
   function makeBeeper(wave) {
     let context = null;
     let decoded = null;
     let playing = null;
     return {
-      unlock() {
-        if (context) {
-          if (context.state === 'suspended') context.resume();
-          return;
-        }
-        const AudioContext = window.AudioContext || window.webkitAudioContext;
-        if (!AudioContext) return;
-        context = new AudioContext();
-        decoded = context.decodeAudioData(wave.slice().buffer).catch(() => null);
-      },
       play() {
-        if (!decoded || mute.checked) return;
+        if (mute.checked) return;
+        if (!context) {
+          const AudioContext = window.AudioContext || window.webkitAudioContext;
+          if (!AudioContext) return;
+          context = new AudioContext();
+          decoded = context.decodeAudioData(wave.slice().buffer).catch(() => null);
+        }
+        if (context.state === 'suspended') context.resume();
         decoded.then((buffer) => {
           if (!buffer) return;
           if (playing) playing.stop();  // a new beep cuts the last one off
@@ -97,7 +96,9 @@
       cursor.className = 'f' + shown.color;
       cursor.style.setProperty('--row', shown.row);
       cursor.style.setProperty('--column', shown.column);
-      for (let beep = 0; beep < frame.beeps; ++beep) beeper.play();
+      // After the screen is painted: the first beep makes the audio context,
+      // which can take a while.
+      if (frame.beeps > 0) requestAnimationFrame(() => setTimeout(() => beeper.play(), 0));
       if (!frame.running) {
         ended.hidden = false;
         restart.focus();
@@ -113,7 +114,6 @@
     }
 
     function press(key, modifiers) {
-      beeper.unlock();
       const taken = program.ccall('bidgauge_session_press', 'number',
                                   ['number', 'string', 'number'], [session, key, modifiers]);
       if (taken) render();
