@@ -3,7 +3,11 @@
 import { after, before, beforeEach, afterEach, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { chromium } from 'playwright-core';
-import { pageUrl, terminalScreen, typed } from './support.mjs';
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { pageUrl, siteDir, terminalScreen, typed } from './support.mjs';
 
 let browser;
 let page;
@@ -200,4 +204,28 @@ describe('around the screen', () => {
     assert.equal(taken, false);
     await expectTerminalScreen([]);
   });
+});
+
+test('a page served over http imports the module', async () => {
+  const files = {
+    '/bidgauge.mjs': ['text/javascript', () => readFile(path.join(siteDir, 'bidgauge.mjs'))],
+    '/': ['text/html', () => '<script type="module">import { evaluate } from "./bidgauge.mjs";' +
+                             'document.title = JSON.stringify(evaluate("AKQJ AKQ AKQ AKQ"));</script>'],
+  };
+  const server = createServer(async (request, response) => {
+    const file = files[request.url];
+    if (!file) return response.writeHead(404).end();
+    response.writeHead(200, { 'Content-Type': file[0] }).end(await file[1]());
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  try {
+    const served = await browser.newPage();
+    await served.goto(`http://127.0.0.1:${server.address().port}/`);
+    await served.waitForFunction(() => document.title.startsWith('{'));
+    const { evaluate } = await import(pathToFileURL(path.join(siteDir, 'bidgauge.mjs')).href);
+    assert.deepEqual(JSON.parse(await served.title()), evaluate('AKQJ AKQ AKQ AKQ'));
+    await served.close();
+  } finally {
+    server.close();
+  }
 });
