@@ -17,7 +17,8 @@ std::string blanks(int count) {
 
 TEST(RowHtml, ABlankRowIsOneRunOfEightySpaces) {
   const Screen screen;
-  EXPECT_EQ(rowHtml(screen, 1), "<span class=\"f7 b0\">" + blanks(80) + "</span>");
+  EXPECT_EQ(rowHtml(screen, 1),
+            "<span class=\"f7 b0\" style=\"width:80ch\">" + blanks(80) + "</span>");
 }
 
 TEST(RowHtml, EachChangeOfColoursStartsANewRun) {
@@ -30,18 +31,21 @@ TEST(RowHtml, EachChangeOfColoursStartsANewRun) {
   screen.setColor(14, -1);
   screen.printText("D");
   EXPECT_EQ(rowHtml(screen, 1),
-            "<span class=\"f14 b1\">AB</span><span class=\"f12 b1\">C</span>"
-            "<span class=\"f14 b1\">D" +
+            "<span class=\"f14 b1\" style=\"width:2ch\">AB</span>"
+            "<span class=\"f12 b1\" style=\"width:1ch\">C</span>"
+            "<span class=\"f14 b1\" style=\"width:77ch\">D" +
                 blanks(76) + "</span>");
 }
 
-TEST(RowHtml, HtmlCharactersAreEscapedAndGlyphsShownInUnicode) {
+TEST(RowHtml, HtmlCharactersAreEscapedAndGlyphsBeyondAsciiMakeRunsOfTheirOwn) {
   Screen screen;
   screen.moveCursor(3, 1);
   screen.printText("<&>\x06\x03\xAB\xC4\xF6\xFF");
   EXPECT_EQ(rowHtml(screen, 3),
-            "<span class=\"f7 b0\">&lt;&amp;&gt;\xE2\x99\xA0\xE2\x99\xA5\xC2\xBD\xE2\x94\x80"
-            "\xC3\xB7\xC2\xA0" +
+            "<span class=\"f7 b0\" style=\"width:3ch\">&lt;&amp;&gt;</span>"
+            "<span class=\"f7 b0\" style=\"width:6ch\">\xE2\x99\xA0\xE2\x99\xA5\xC2\xBD\xE2\x94\x80"
+            "\xC3\xB7\xC2\xA0</span>"
+            "<span class=\"f7 b0\" style=\"width:71ch\">" +
                 blanks(71) + "</span>");
 }
 
