@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets.
-.PHONY: all build run test test-release test-asan bench fuzz install clean web web-test
+.PHONY: all build run test test-release test-asan bench fuzz lint install clean web web-test
 
 all: build
 
@@ -24,6 +24,9 @@ test-asan:
 
 bench: build
 	./build/bench/bidgauge_bench
+
+lint:
+	./tools/lint.sh
 
 fuzz:
 	./fuzz/run.sh $(FUZZ_SECONDS)

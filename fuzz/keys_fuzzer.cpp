@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   app.start();
   for (std::size_t i = 0; i < size; ++i) {
     const bidgauge::Key key = data[i] == 0 && i + 1 < size ? bidgauge::Key::scan(data[++i])
-                                                            : bidgauge::Key::character(data[i]);
+                                                           : bidgauge::Key::character(data[i]);
     const bool goesOn = app.handle(key);
     checkHand(app.entry());
     checkEntryRow(app, console.screen());

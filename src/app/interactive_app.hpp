@@ -29,9 +29,7 @@ class InteractiveApp {
   // The hand being typed, for observers such as tests.
   const EntryState& entry() const { return entry_; }
   // The row the hand is typed on, or 0 while no hand is being typed (help, quit question).
-  int entryRow() const {
-    return mode_ == Mode::entry || mode_ == Mode::errorBar ? entryRow_ : 0;
-  }
+  int entryRow() const { return mode_ == Mode::entry || mode_ == Mode::errorBar ? entryRow_ : 0; }
 
  private:
   void startTitleScreen();

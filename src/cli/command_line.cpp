@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "app/interactive_app.hpp"
 #include "cli/arguments.hpp"
 #include "cli/batch.hpp"
 #include "cli/hand_mode.hpp"
 #include "terminal/terminal_console.hpp"
-#include "app/interactive_app.hpp"
 
 namespace bidgauge {
 namespace {

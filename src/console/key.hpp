@@ -34,9 +34,9 @@ class Key {
 
   // Letters a to z become A to Z; every other key stays as it is.
   constexpr Key upperCased() const {
-    return isCharacter() ? character(static_cast<unsigned char>(upperCasedLetter(
-                               static_cast<char>(code_))))
-                         : *this;
+    return isCharacter()
+               ? character(static_cast<unsigned char>(upperCasedLetter(static_cast<char>(code_))))
+               : *this;
   }
 
   // The key text: one byte, or 0 and the scan code.

@@ -14,20 +14,21 @@ std::string countOf(int count, const char* noun) {
 
 std::string errorText(const EntryState& state) {
   switch (state.entryError) {
-    case entry_error::tooManyCards:
+    case EntryError::tooManyCards:
       return "The hand already has 13 cards ";
-    case entry_error::tooFewCards:
+    case EntryError::tooFewCards:
       return countOf(state.hand.cardCount, "card");
-    case entry_error::tooFewSuits:
+    case EntryError::tooFewSuits:
       return countOf(state.curSuit + 1, "suit");
-    case entry_error::tooManySuits:
+    case EntryError::tooManySuits:
       return "The hand already has 4 suits";
-    case entry_error::duplicateCard:
+    case EntryError::duplicateCard:
       return "Duplicate " + std::string(cardName[state.dupRank]) + " of " +
              std::string(suitName[state.dupSuit]) + " ";
-    default:
-      return {};
+    case EntryError::none:
+      break;
   }
+  return {};
 }
 
 }  // namespace bidgauge

@@ -7,15 +7,16 @@
 
 namespace bidgauge {
 
-// Entry error codes, shown by the error bar.
-namespace entry_error {
-inline constexpr std::int16_t none = 0;
-inline constexpr std::int16_t tooManyCards = 1;
-inline constexpr std::int16_t tooFewCards = 2;
-inline constexpr std::int16_t tooFewSuits = 3;
-inline constexpr std::int16_t tooManySuits = 4;
-inline constexpr std::int16_t duplicateCard = 5;
-}  // namespace entry_error
+// The rule a key broke, shown by the error bar. The values are the codes the
+// messages have always been numbered by.
+enum class EntryError : std::int16_t {
+  none = 0,
+  tooManyCards = 1,
+  tooFewCards = 2,
+  tooFewSuits = 3,
+  tooManySuits = 4,
+  duplicateCard = 5,
+};
 
 // The hand being typed and what the entry line knows about it.
 // The text on the entry row always equals handText.
@@ -24,7 +25,7 @@ struct EntryState {
   std::int16_t curSuit = 0;  // suit being typed, 0..3
   std::string prevChar;      // last accepted character; empty at the start of a hand
   std::string handText;      // everything accepted so far
-  std::int16_t entryError = entry_error::none;
+  EntryError entryError = EntryError::none;
   std::int16_t dupRank = 0;  // the card refused as a duplicate
   std::int16_t dupSuit = 0;
 

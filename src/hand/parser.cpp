@@ -13,7 +13,7 @@ KeyVerdict ignored(const EntryState& state) {
   return {KeyAction::ignore, state, {}};
 }
 
-KeyVerdict failed(EntryState state, std::int16_t code) {
+KeyVerdict failed(EntryState state, EntryError code) {
   state.entryError = code;
   return {KeyAction::error, std::move(state), {}};
 }
@@ -27,15 +27,15 @@ KeyVerdict accepted(EntryState state, std::string echo) {
 KeyVerdict judgeEnter(const EntryState& state) {
   if (state.nothingTyped() || state.prevChar == " ") return refused(state);
   if (state.complete()) return {KeyAction::complete, state, {}};
-  return failed(state, state.hand.cardCount < kCardsInHand ? entry_error::tooFewCards
-                                                           : entry_error::tooFewSuits);
+  return failed(state, state.hand.cardCount < kCardsInHand ? EntryError::tooFewCards
+                                                           : EntryError::tooFewSuits);
 }
 
 KeyVerdict judgeSpace(const EntryState& state) {
   if (state.nothingTyped()) return refused(state);
   if (state.prevChar == " ") return ignored(state);
-  if (state.complete()) return failed(state, entry_error::tooManyCards);
-  if (state.curSuit == kClubs) return failed(state, entry_error::tooManySuits);
+  if (state.complete()) return failed(state, EntryError::tooManyCards);
+  if (state.curSuit == kClubs) return failed(state, EntryError::tooManySuits);
   EntryState next = state;
   ++next.curSuit;
   return accepted(std::move(next), " ");
@@ -50,7 +50,7 @@ KeyVerdict judgeHyphen(const EntryState& state) {
 KeyVerdict judgeCard(const EntryState& state, std::string_view keyText) {
   if (state.prevChar == "-") return refused(state);
   // Once the hand is full every further key of this kind is "too many cards".
-  if (state.hand.cardCount == kCardsInHand) return failed(state, entry_error::tooManyCards);
+  if (state.hand.cardCount == kCardsInHand) return failed(state, EntryError::tooManyCards);
 
   EntryState next = state;
   Hand& hand = next.hand;
@@ -67,7 +67,7 @@ KeyVerdict judgeCard(const EntryState& state, std::string_view keyText) {
   if (hand.suitCards[suit] & rankBit[rankIndex]) {
     next.dupRank = static_cast<std::int16_t>(rankIndex);
     next.dupSuit = static_cast<std::int16_t>(suit);
-    return failed(std::move(next), entry_error::duplicateCard);
+    return failed(std::move(next), EntryError::duplicateCard);
   }
   hand.suitCards[suit] = static_cast<std::int16_t>(hand.suitCards[suit] | rankBit[rankIndex]);
   ++hand.cardCount;

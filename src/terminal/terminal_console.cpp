@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <chrono>
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -57,7 +58,8 @@ const std::array<std::pair<const char*, int>, 9> kExtraKeys = {{
 // A terminfo string with its padding ("$<5>") removed, for writing directly.
 std::string capability(const char* name) {
   const char* value = tigetstr(name);
-  if (value == nullptr || value == reinterpret_cast<char*>(-1)) return {};
+  // tigetstr() gives (char*)-1 for a name that is no string capability.
+  if (value == nullptr || reinterpret_cast<std::intptr_t>(value) == -1) return {};
   std::string text = value;
   for (std::size_t start = text.find("$<"); start != std::string::npos;
        start = text.find("$<", start)) {
@@ -285,12 +287,12 @@ void TerminalConsole::Terminal::preparePair(const CellStyle& style) {
 
 void TerminalConsole::Terminal::setUpTitle() {
   xtermTitle = tigetflag("XT") > 0;
-  const std::string start = capability("tsl");
-  const std::string end = capability("fsl");
-  if (tigetflag("hs") > 0 && !start.empty() && !end.empty()) {
-    const char* withColumn = tiparm(start.c_str(), 0);
-    statusLineStart = withColumn != nullptr ? withColumn : start;
-    statusLineEnd = end;
+  const std::string toStatusLine = capability("tsl");
+  const std::string fromStatusLine = capability("fsl");
+  if (tigetflag("hs") > 0 && !toStatusLine.empty() && !fromStatusLine.empty()) {
+    const char* withColumn = tiparm(toStatusLine.c_str(), 0);
+    statusLineStart = withColumn != nullptr ? withColumn : toStatusLine;
+    statusLineEnd = fromStatusLine;
   }
 }
 

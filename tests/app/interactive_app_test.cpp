@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "console/colors.hpp"
 #include "app/headless.hpp"
+#include "console/colors.hpp"
 #include "console/scripted_console.hpp"
 #include "support/screen_text.hpp"
 
@@ -246,11 +246,11 @@ TEST(Modes, FollowTheKeys) {
   InteractiveApp app(console);
   app.start();
   const std::vector<std::pair<Key, Mode>> steps = {
-      {Key::character('a'), Mode::entry},      {keys::enter, Mode::errorBar},
-      {Key::character('z'), Mode::entry},      {Key::character('h'), Mode::help},
-      {Key::character('m'), Mode::help},       {keys::escape, Mode::entry},
+      {Key::character('a'), Mode::entry},        {keys::enter, Mode::errorBar},
+      {Key::character('z'), Mode::entry},        {Key::character('h'), Mode::help},
+      {Key::character('m'), Mode::help},         {keys::escape, Mode::entry},
       {Key::character('e'), Mode::quitQuestion}, {keys::f1, Mode::quitQuestion},
-      {Key::character('n'), Mode::entry},      {keys::escape, Mode::quitQuestion},
+      {Key::character('n'), Mode::entry},        {keys::escape, Mode::quitQuestion},
       {Key::character('y'), Mode::finished},
   };
   for (const auto& [key, mode] : steps) {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/headless.hpp"
 #include "cli/batch.hpp"
 #include "cli/row_format.hpp"
 #include "console/scripted_console.hpp"
-#include "app/headless.hpp"
+#include "memory_file.hpp"
 #include "support/hand_text.hpp"
 #include "support/random_hands.hpp"
-#include "memory_file.hpp"
 
 namespace bidgauge {
 namespace {

@@ -23,13 +23,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/interactive_app.hpp"
 #include "console/console.hpp"
-#include "hand/cp437.hpp"
 #include "console/screen.hpp"
 #include "console/scripted_console.hpp"
 #include "e2e/pty_terminal.hpp"
 #include "e2e/screen_checks.hpp"
-#include "app/interactive_app.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge::e2e {
 namespace {

@@ -23,7 +23,7 @@ Typed typeKeys(const std::string& keys, EntryState state = {}) {
     if (verdict.action == KeyAction::accept) typed.state = verdict.state;
     if (verdict.action == KeyAction::error) {
       typed.state = verdict.state;
-      typed.state.entryError = entry_error::none;
+      typed.state.entryError = EntryError::none;
     }
   }
   return typed;
@@ -33,7 +33,7 @@ KeyAction lastAction(const std::string& keys) {
   return typeKeys(keys).actions.back();
 }
 
-int16_t lastError(const std::string& keys) {
+EntryError lastError(const std::string& keys) {
   const Typed before = typeKeys(keys.substr(0, keys.size() - 1));
   return parseKey(before.state, upperCased(keys.substr(keys.size() - 1))).state.entryError;
 }
@@ -103,7 +103,7 @@ TEST(ParserRefusals, HyphenFirstIsASpadeVoid) {
 
 struct ErrorCase {
   const char* keys;
-  int16_t error;
+  EntryError error;
 };
 
 class ParserErrors : public testing::TestWithParam<ErrorCase> {};
@@ -118,18 +118,18 @@ TEST_P(ParserErrors, SetsTheErrorAndKeepsTheHand) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ParserErrors,
-                         testing::Values(ErrorCase{"A\r", entry_error::tooFewCards},
-                                         ErrorCase{"- - - -\r", entry_error::tooFewCards},
-                                         ErrorCase{"AKQJT98765432\r", entry_error::tooFewSuits},
-                                         ErrorCase{"AKQJT98765 432\r", entry_error::tooFewSuits},
-                                         ErrorCase{"A K Q J ", entry_error::tooManySuits},
-                                         ErrorCase{"AKQJT9876 5 4 32 ", entry_error::tooManyCards},
-                                         ErrorCase{"AKQJT98765 4 3 2A", entry_error::tooManyCards},
-                                         ErrorCase{"AKQJT98765 4 3 2Z", entry_error::tooManyCards},
-                                         ErrorCase{"AKQJT98765432x", entry_error::tooManyCards},
-                                         ErrorCase{"AA", entry_error::duplicateCard},
-                                         ErrorCase{"10", entry_error::duplicateCard},
-                                         ErrorCase{"x 1T", entry_error::duplicateCard}));
+                         testing::Values(ErrorCase{"A\r", EntryError::tooFewCards},
+                                         ErrorCase{"- - - -\r", EntryError::tooFewCards},
+                                         ErrorCase{"AKQJT98765432\r", EntryError::tooFewSuits},
+                                         ErrorCase{"AKQJT98765 432\r", EntryError::tooFewSuits},
+                                         ErrorCase{"A K Q J ", EntryError::tooManySuits},
+                                         ErrorCase{"AKQJT9876 5 4 32 ", EntryError::tooManyCards},
+                                         ErrorCase{"AKQJT98765 4 3 2A", EntryError::tooManyCards},
+                                         ErrorCase{"AKQJT98765 4 3 2Z", EntryError::tooManyCards},
+                                         ErrorCase{"AKQJT98765432x", EntryError::tooManyCards},
+                                         ErrorCase{"AA", EntryError::duplicateCard},
+                                         ErrorCase{"10", EntryError::duplicateCard},
+                                         ErrorCase{"x 1T", EntryError::duplicateCard}));
 
 TEST(ParserErrors, ThirteenCardsThenHyphenStillBeeps) {
   EXPECT_EQ(lastAction("AKQJT98765432 -A"), KeyAction::refuse);

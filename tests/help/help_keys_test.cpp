@@ -28,7 +28,8 @@ class HelpKeyTable : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(HelpKeyTable, GivesTheStep) {
   const KeyCase& c = GetParam();
-  EXPECT_EQ(helpStep(c.page, Key::fromText(c.key)), c.expected) << "page " << c.page << ", key " << c.key;
+  EXPECT_EQ(helpStep(c.page, Key::fromText(c.key)), c.expected)
+      << "page " << c.page << ", key " << c.key;
 }
 
 INSTANTIATE_TEST_SUITE_P(
