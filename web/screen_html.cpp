@@ -42,7 +42,7 @@ void openSpan(std::string& out, const Cell& cell, int cells) {
 
 std::string rowHtml(const Screen& screen, int row) {
   std::string html;
-  html.reserve(4 * Screen::kColumns);
+  html.reserve(std::size_t{4} * Screen::kColumns);
   int column = 1;
   while (column <= Screen::kColumns) {
     const Cell& first = screen.cell(row, column);
