@@ -52,6 +52,10 @@
     let decoded = null;
     let playing = null;
     return {
+      // Some browsers start a context only during a gesture: each key is one.
+      wake() {
+        if (context && context.state === 'suspended') context.resume();
+      },
       play() {
         if (mute.checked) return;
         if (!context) {
@@ -114,6 +118,7 @@
     }
 
     function press(key, modifiers) {
+      beeper.wake();
       const taken = program.ccall('bidgauge_session_press', 'number',
                                   ['number', 'string', 'number'], [session, key, modifiers]);
       if (taken) render();
