@@ -52,3 +52,9 @@ web/node_modules: web/package.json web/package-lock.json
 
 clean:
 	rm -rf build build-asan build-fuzz build-web
+
+# The library's cost per hand: C API (Google Benchmark), then Python's evaluate_many.
+.PHONY: bench-lib
+bench-lib: build
+	./build/bench/bidgauge_api_bench
+	BIDGAUGE_LIBRARY=build/lib/libbidgauge.so.1 python3 bench/evaluate_many_speed.py

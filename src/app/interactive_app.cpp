@@ -95,9 +95,9 @@ void InteractiveApp::handleBackspace() {
     return;
   }
   const int column = console_.cursorColumn() - 1;
-  console_.moveCursor(0, column);
+  console_.moveToColumn(column);
   console_.printText(" ");
-  console_.moveCursor(0, column);
+  console_.moveToColumn(column);
   entry_ = std::move(verdict.state);
 }
 

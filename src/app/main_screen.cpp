@@ -1,35 +1,56 @@
 #include "app/main_screen.hpp"
 
-#include <string>
+#include <span>
 
 #include "console/colors.hpp"
+#include "console/drawing.hpp"
 #include "hand/cp437.hpp"
-#include "hand/card_tables.hpp"
-#include "hand/hand.hpp"
 
 namespace bidgauge {
 namespace {
 
+using namespace drawing;
+
+constexpr int kSuitsColumn = 21;  // the title's leading suit symbols
+constexpr int kCreditColumn = 34;
 constexpr int kHintRow = 12;
 constexpr int kHintColumn = 26;
 constexpr int kHintEraseWidth = 30;
+constexpr int kKeyLabelsColumn = 70;  // "Help  End" at the end of the prompt row
+constexpr int kSeparatorWidth = 78;
 
-std::string suitsInOrder(bool reversed) {
-  std::string text;
-  for (int i = 0; i < kSuitCount; ++i) {
-    if (i > 0) text += ' ';
-    text += suitSymbol[reversed ? kSuitCount - 1 - i : i];
-  }
-  return text;
-}
+// After the blank first row: the suits, the title, the suits reversed; the credit below.
+// clang-format off
+constexpr DrawStep kTitle[] = {
+    lineEnd(),
+    tab(kSuitsColumn, color::lightRed), sym(glyph::spade), say(" "), sym(glyph::heart), say(" "),
+    sym(glyph::diamond), say(" "), sym(glyph::club),
+    say("  OPENING BID EVALUATOR  ", color::lightGreen),
+    sym(glyph::club, color::lightRed), say(" "), sym(glyph::diamond), say(" "), sym(glyph::heart),
+    say(" "), sym(glyph::spade), lineEnd(),
+    tab(kCreditColumn, color::brown), say("by its author"), lineEnd()};
 
-void drawHint(Console& console) {
+constexpr DrawStep kHint[] = {
+    at(kHintRow, kHintColumn), paint(color::blue, color::lightCyan),
+    say(" For instructions, press "), paint(color::blue, color::keep), say("\"H\" ")};
+
+constexpr DrawStep kHintErased[] = {
+    at(kHintRow, kHintColumn), say(" ", color::keep, kHintEraseWidth)};
+
+// Leaves the colours of the entry.
+constexpr DrawStep kPrompt[] = {
+    paint(color::darkGrey, color::blue), say(" "),
+    sym(glyph::horizontal, color::keep, kSeparatorWidth), lineEnd(),
+    say("  Enter a hand:", color::yellow),
+    tab(kKeyLabelsColumn, color::brightWhite), say("H"), say("elp  ", color::darkGrey),
+    say("E", color::brightWhite), say("nd ", color::darkGrey),
+    paint(color::brightWhite)};
+// clang-format on
+
+// Draws `steps` and puts the cursor back where it was.
+void drawInPlace(Console& console, std::span<const DrawStep> steps) {
   const CursorPosition resume{console.cursorRow(), console.cursorColumn()};
-  console.moveCursor(kHintRow, kHintColumn);
-  console.setColor(color::blue, color::lightCyan);
-  console.printText(" For instructions, press ");
-  console.setColor(color::blue, color::keep);
-  console.printText("\"H\" ");
+  draw(console.screen(), steps);
   console.moveCursor(resume.row, resume.column);
 }
 
@@ -38,50 +59,18 @@ void drawHint(Console& console) {
 void drawTitleScreen(Console& console) {
   console.setColor(color::yellow, color::blue);
   console.clearScreen();
-  console.newLine();
-
-  console.setColor(color::lightRed, color::keep);
-  console.tabTo(21);
-  console.printText(suitsInOrder(false));
-  console.setColor(color::lightGreen, color::keep);
-  console.printText("  OPENING BID EVALUATOR  ");
-  console.setColor(color::lightRed, color::keep);
-  console.printText(suitsInOrder(true));
-  console.newLine();
-
-  console.setColor(color::brown, color::keep);
-  console.tabTo(34);
-  console.printText("by its author");
-  console.newLine();
-
-  drawHint(console);
+  draw(console.screen(), kTitle);
+  drawInPlace(console, kHint);
 }
 
 void eraseHint(Console& console, CursorPosition resume) {
-  console.moveCursor(kHintRow, kHintColumn);
-  console.printText(std::string(kHintEraseWidth, ' '));
+  draw(console.screen(), kHintErased);
   console.moveCursor(resume.row, resume.column);
 }
 
 void drawPrompt(Console& console) {
-  console.setColor(color::darkGrey, color::blue);
-  console.printText(" " + std::string(78, glyph::horizontal));
-  console.newLine();
-
-  console.setColor(color::yellow, color::keep);
-  console.printText("  Enter a hand:");
-  console.setColor(color::brightWhite, color::keep);
-  console.tabTo(70);
-  console.printText("H");
-  console.setColor(color::darkGrey, color::keep);
-  console.printText("elp  ");
-  console.setColor(color::brightWhite, color::keep);
-  console.printText("E");
-  console.setColor(color::darkGrey, color::keep);
-  console.printText("nd ");
-
+  draw(console.screen(), kPrompt);
   console.showCursor();
-  console.setColor(color::brightWhite, color::keep);
   console.flushKeys();
   // The newline guarantees a free row below the entry row, scrolling if needed.
   console.newLine();

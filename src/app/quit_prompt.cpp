@@ -15,7 +15,7 @@ void askQuit(Console& console) {
   console.setColor(color::brightWhite, color::magenta);
   console.moveCursor(rowBelowEntry(console.cursorRow()), kQuestionColumn);
   console.printText(" Quit program?  (Y/n) ");
-  console.moveCursor(0, kAnswerColumn);
+  console.moveToColumn(kAnswerColumn);
   console.flushKeys();  // type-ahead must not answer the question
   console.playBeep();
   console.setColor(color::yellow, color::blue);

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "app/main_screen.hpp"
 #include "console/colors.hpp"
 #include "hand/cp437.hpp"
-#include "app/main_screen.hpp"
 #include "results/results_panel.hpp"
 
 namespace bidgauge {
@@ -54,10 +54,10 @@ std::string handPanelText(const EntryState& entry, const ResultRows& rows, TextS
   screen.setColor(color::yellow, color::blue);
   screen.clearScreen();
   screen.printText("  Enter a hand:");
-  screen.moveCursor(0, entryColumn);
+  screen.moveToColumn(entryColumn);
   screen.setColor(color::brightWhite, color::keep);
   screen.printText(entry.handText);
-  drawSteps(screen, panelSteps(entry.hand, rows));
+  draw(screen, panelSteps(entry.hand, rows));
   // The panel ends with a line feed: everything above the cursor's row is used.
   return screenText(screen, screen.cursorRow() - 1, style);
 }

@@ -20,6 +20,7 @@ class Console {
   void clearScreen() { screen_.clearScreen(); }
   void setColor(int foreground, int background) { screen_.setColor(foreground, background); }
   void moveCursor(int row, int column) { screen_.moveCursor(row, column); }
+  void moveToColumn(int column) { screen_.moveToColumn(column); }
   int cursorRow() const { return screen_.cursorRow(); }
   int cursorColumn() const { return screen_.cursorColumn(); }
   void printText(std::string_view text) { screen_.printText(text); }

@@ -26,6 +26,10 @@ void Screen::setColor(int foreground, int background) {
 
 void Screen::moveCursor(int row, int column) {
   if (row >= 1 && row <= kRows) row_ = row;
+  moveToColumn(column);
+}
+
+void Screen::moveToColumn(int column) {
   if (column >= 1 && column <= kColumns) column_ = column;
   scrollPending_ = false;
   ++version_;

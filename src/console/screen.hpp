@@ -28,6 +28,7 @@ class Screen {
   void clearScreen();
   void setColor(int foreground, int background);  // out-of-range values keep that colour
   void moveCursor(int row, int column);           // out-of-range values keep that coordinate
+  void moveToColumn(int column);                  // on the cursor's row; out of range: no move
   void printText(std::string_view text);
   void newLine();
   void tabTo(int column);
@@ -67,7 +68,7 @@ class Screen {
   void advance(int columns);
   void scrollUp();
 
-  std::array<Cell, kRows * kColumns> cells_{};
+  std::array<Cell, std::size_t{kRows} * kColumns> cells_{};
   int row_ = 1;
   int column_ = 1;
   int foreground_ = 7;

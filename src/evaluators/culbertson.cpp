@@ -118,30 +118,35 @@ constexpr auto kSuitCounts = tabulateHoldings<ByteCounts>([](const Holding& h) {
   return packed(countSuit(h, trace));
 });
 
-template <class Trace>
-CulbertsonResult countHand(SuitKeys keys, Trace& trace) {
-  const ByteCounts sum = sumOverSuits(
-      keys, trace, kSuitCounts, [](const Holding& h, auto& t) { return packed(countSuit(h, t)); });
-  int halfTricks = sum[kHalfTricks];
-  int plusValues = sum[kPlusValues];
-  // A Kx and a Qx in different suits make a full trick; the Queen's plus-value
-  // goes so that neither holding counts twice.
-  const int combined = std::min(sum[kKx], sum[kQx]);
-  trace.add(2 * combined, [] { return "K x and Q x combine"; });
-  trace.add(-combined, [] { return "plus-value of Q x withdrawn"; });
-  halfTricks += combined;
-  plusValues -= combined;
-  // Plus-values count in pairs.
-  trace.add(-(plusValues % 2), [] { return "odd plus-value dropped"; });
-  halfTricks += plusValues / 2;
-  return {halfTricks, halfTricks >= kCulbertsonOpeningHalves};
-}
+// Culbertson for evaluateWith and explainWith: the count, and the unit of its terms.
+struct CulbertsonMethod {
+  static constexpr int kUnitsPerPoint = kQuarters;
+
+  template <class Trace>
+  static CulbertsonResult countHand(SuitKeys keys, Trace& trace) {
+    const ByteCounts sum = sumOverSuits(keys, trace, kSuitCounts, [](const Holding& h, auto& t) {
+      return packed(countSuit(h, t));
+    });
+    int halfTricks = sum[kHalfTricks];
+    int plusValues = sum[kPlusValues];
+    // A Kx and a Qx in different suits make a full trick; the Queen's plus-value
+    // goes so that neither holding counts twice.
+    const int combined = std::min(sum[kKx], sum[kQx]);
+    trace.add(2 * combined, [] { return "K x and Q x combine"; });
+    trace.add(-combined, [] { return "plus-value of Q x withdrawn"; });
+    halfTricks += combined;
+    plusValues -= combined;
+    // Plus-values count in pairs.
+    trace.add(-(plusValues % 2), [] { return "odd plus-value dropped"; });
+    halfTricks += plusValues / 2;
+    return {halfTricks, halfTricks >= kCulbertsonOpeningHalves};
+  }
+};
 
 }  // namespace
 
 CulbertsonResult evaluateCulbertson(SuitKeys keys) {
-  NoTrace trace;
-  return countHand(keys, trace);
+  return evaluateWith<CulbertsonMethod>(keys);
 }
 
 CulbertsonResult evaluateCulbertson(const Hand& hand) {
@@ -149,9 +154,7 @@ CulbertsonResult evaluateCulbertson(const Hand& hand) {
 }
 
 Breakdown explainCulbertson(const Hand& hand) {
-  RecordingTrace trace(kQuarters);
-  countHand(suitKeysOf(hand), trace);
-  return std::move(trace).take();
+  return explainWith<CulbertsonMethod>(hand);
 }
 
 }  // namespace bidgauge

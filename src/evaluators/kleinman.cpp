@@ -100,26 +100,30 @@ constexpr auto kSuitCounts = tabulateHoldings<SuitCount>([](const Holding& h) {
 // negative one means ordinary.
 constexpr std::array<int, 5> kQualityByRemainder = {0, 0, -1, 0, 1};
 
-template <class Trace>
-KleinmanResult countHand(SuitKeys keys, Trace& trace) {
-  const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
-                                     [](const Holding& h, auto& t) { return countSuit(h, t); });
-  int total = sum.total;
-  // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
-  if (sum.shortSuits == 0) {
-    trace.add(-2, [] { return "4-3-3-3 hand"; });
-    total -= 2;
+// Kleinman for evaluateWith and explainWith: the count, and the unit of its terms.
+struct KleinmanMethod {
+  static constexpr int kUnitsPerPoint = 1;
+
+  template <class Trace>
+  static KleinmanResult countHand(SuitKeys keys, Trace& trace) {
+    const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
+                                       [](const Holding& h, auto& t) { return countSuit(h, t); });
+    int total = sum.total;
+    // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
+    if (sum.shortSuits == 0) {
+      trace.add(-2, [] { return "4-3-3-3 hand"; });
+      total -= 2;
+    }
+    const int points = total / 3;
+    const auto remainder = static_cast<std::size_t>(total - 3 * points + 2);
+    return {points, kQualityByRemainder[remainder], points >= kKleinmanOpening};
   }
-  const int points = total / 3;
-  const auto remainder = static_cast<std::size_t>(total - 3 * points + 2);
-  return {points, kQualityByRemainder[remainder], points >= kKleinmanOpening};
-}
+};
 
 }  // namespace
 
 KleinmanResult evaluateKleinman(SuitKeys keys) {
-  NoTrace trace;
-  return countHand(keys, trace);
+  return evaluateWith<KleinmanMethod>(keys);
 }
 
 KleinmanResult evaluateKleinman(const Hand& hand) {
@@ -127,9 +131,7 @@ KleinmanResult evaluateKleinman(const Hand& hand) {
 }
 
 Breakdown explainKleinman(const Hand& hand) {
-  RecordingTrace trace(1);
-  countHand(suitKeysOf(hand), trace);
-  return std::move(trace).take();
+  return explainWith<KleinmanMethod>(hand);
 }
 
 }  // namespace bidgauge

@@ -157,20 +157,24 @@ constexpr int distributionAdjustment(int shortSuitPoints, Trace& trace) {
   return -kHundredths;
 }
 
-template <class Trace>
-KnrResult countHand(SuitKeys keys, Trace& trace) {
-  const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
-                                     [](const Holding& h, auto& t) { return countSuit(h, t); });
-  const int hundredths = sum.hundredths + kHundredths * sum.shortSuitPoints +
-                         distributionAdjustment(sum.shortSuitPoints, trace);
-  return {hundredths, hundredths >= kKnrOpeningHundredths};
-}
+// KnR for evaluateWith and explainWith: the count, and the unit of its terms.
+struct KnrMethod {
+  static constexpr int kUnitsPerPoint = kHundredths;
+
+  template <class Trace>
+  static KnrResult countHand(SuitKeys keys, Trace& trace) {
+    const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
+                                       [](const Holding& h, auto& t) { return countSuit(h, t); });
+    const int hundredths = sum.hundredths + kHundredths * sum.shortSuitPoints +
+                           distributionAdjustment(sum.shortSuitPoints, trace);
+    return {hundredths, hundredths >= kKnrOpeningHundredths};
+  }
+};
 
 }  // namespace
 
 KnrResult evaluateKnR(SuitKeys keys) {
-  NoTrace trace;
-  return countHand(keys, trace);
+  return evaluateWith<KnrMethod>(keys);
 }
 
 KnrResult evaluateKnR(const Hand& hand) {
@@ -178,9 +182,7 @@ KnrResult evaluateKnR(const Hand& hand) {
 }
 
 Breakdown explainKnR(const Hand& hand) {
-  RecordingTrace trace(kHundredths);
-  countHand(suitKeysOf(hand), trace);
-  return std::move(trace).take();
+  return explainWith<KnrMethod>(hand);
 }
 
 }  // namespace bidgauge

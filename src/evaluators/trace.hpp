@@ -62,6 +62,22 @@ Count sumOverSuits(SuitKeys keys, Trace& trace, const std::array<Count, kHolding
   }
 }
 
+// An evaluator's entry points, written once. `Method` counts a hand with any
+// trace in its static `countHand` and names the unit of its terms in
+// `kUnitsPerPoint`.
+template <class Method>
+auto evaluateWith(SuitKeys keys) {
+  NoTrace trace;
+  return Method::countHand(keys, trace);
+}
+
+template <class Method>
+Breakdown explainWith(const Hand& hand) {
+  RecordingTrace trace(Method::kUnitsPerPoint);
+  Method::countHand(suitKeysOf(hand), trace);
+  return std::move(trace).take();
+}
+
 // units / unitsPerPoint as the shortest exact decimal ("7.5", "0.25", "-1");
 // unitsPerPoint must divide 100, so two decimals always suffice.
 std::string formatPoints(int units, int unitsPerPoint);

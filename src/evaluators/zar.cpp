@@ -91,23 +91,27 @@ int concentration(int hcp, int hcpSuits, Trace& trace) {
   return concentrated ? 1 : 0;
 }
 
-template <class Trace>
-ZarResult countHand(SuitKeys keys, Trace& trace) {
-  const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
-                                     [](const Holding& h, auto& t) { return countSuit(h, t); });
-  const std::array<int, kSuitCount> lengths = {lengthOfKey(keys[0]), lengthOfKey(keys[1]),
-                                               lengthOfKey(keys[2]), lengthOfKey(keys[3])};
-  const int shape = shapePoints(lengths, trace);
-  const int bonus = concentration(sum[kHcp], sum[kHcpSuit], trace);
-  const int points = shape + sum[kHcp] + sum[kControls] + bonus - sum[kHonoursOnly];
-  return {points, points >= kZarOpening};
-}
+// Zar for evaluateWith and explainWith: the count, and the unit of its terms.
+struct ZarMethod {
+  static constexpr int kUnitsPerPoint = 1;
+
+  template <class Trace>
+  static ZarResult countHand(SuitKeys keys, Trace& trace) {
+    const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
+                                       [](const Holding& h, auto& t) { return countSuit(h, t); });
+    const std::array<int, kSuitCount> lengths = {lengthOfKey(keys[0]), lengthOfKey(keys[1]),
+                                                 lengthOfKey(keys[2]), lengthOfKey(keys[3])};
+    const int shape = shapePoints(lengths, trace);
+    const int bonus = concentration(sum[kHcp], sum[kHcpSuit], trace);
+    const int points = shape + sum[kHcp] + sum[kControls] + bonus - sum[kHonoursOnly];
+    return {points, points >= kZarOpening};
+  }
+};
 
 }  // namespace
 
 ZarResult evaluateZar(SuitKeys keys) {
-  NoTrace trace;
-  return countHand(keys, trace);
+  return evaluateWith<ZarMethod>(keys);
 }
 
 ZarResult evaluateZar(const Hand& hand) {
@@ -115,9 +119,7 @@ ZarResult evaluateZar(const Hand& hand) {
 }
 
 Breakdown explainZar(const Hand& hand) {
-  RecordingTrace trace(1);
-  countHand(suitKeysOf(hand), trace);
-  return std::move(trace).take();
+  return explainWith<ZarMethod>(hand);
 }
 
 }  // namespace bidgauge

@@ -27,7 +27,7 @@ bool HelpPager::handle(Key key) {
 
 void HelpPager::show(int page) {
   page_ = page;
-  drawHelpPage(console_, page);
+  drawHelpPage(console_.screen(), page);
   if (page == 1) console_.showCursor();  // the entry line may have hidden it
 }
 

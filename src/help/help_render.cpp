@@ -8,81 +8,76 @@
 namespace bidgauge {
 namespace {
 
-using namespace help_piece;
+using namespace drawing;
 using help_role::frame;
 using help_role::hotKey;
 
+// The title box spans rows 1 to 3 and columns 2 to 79.
+constexpr int kTitleBoxInside = 76;
+constexpr int kTitleBoxRight = 79;
+// The navigation bar's box spans rows 24 and 25, its keys on row 25; the bar of
+// the middle pages, with three keys, starts two columns further left.
+constexpr int kBarTopRow = 24;
+constexpr int kBarKeyRow = 25;
+constexpr int kTwoKeyBarColumn = 33;
+constexpr int kThreeKeyBarColumn = 31;
+
 // clang-format off
-constexpr HelpPiece kTitleBoxTop[] = {
-    at(1, 1), say(" ", frame), sym(glyph::topLeft, frame), sym(glyph::horizontal, frame, 76),
-    sym(glyph::topRight, frame)};
-constexpr HelpPiece kTitleRowStart[] = {at(2, 1), say(" ", frame), sym(glyph::vertical, frame)};
-constexpr HelpPiece kTitleRowEnd[] = {tab(79, frame), sym(glyph::vertical, frame)};
-constexpr HelpPiece kTitleBoxBottom[] = {
-    at(3, 1), say(" ", frame), sym(glyph::bottomLeft, frame), sym(glyph::horizontal, frame, 76),
-    sym(glyph::bottomRight, frame)};
+constexpr DrawStep kTitleBoxTop[] = {
+    at(1, 1), say(" ", frame), sym(glyph::topLeft, frame),
+    sym(glyph::horizontal, frame, kTitleBoxInside), sym(glyph::topRight, frame)};
+constexpr DrawStep kTitleRowStart[] = {at(2, 1), say(" ", frame), sym(glyph::vertical, frame)};
+constexpr DrawStep kTitleRowEnd[] = {tab(kTitleBoxRight, frame), sym(glyph::vertical, frame)};
+constexpr DrawStep kTitleBoxBottom[] = {
+    at(3, 1), say(" ", frame), sym(glyph::bottomLeft, frame),
+    sym(glyph::horizontal, frame, kTitleBoxInside), sym(glyph::bottomRight, frame)};
 
 // Row 24 ends with a line break; row 25 does not, so the screen never scrolls.
-constexpr HelpPiece kFirstPageBar[] = {
-    at(24, 33), sym(glyph::topLeft, frame), sym(glyph::horizontal, frame, 12),
-    sym(glyph::topRight, frame), lineEnd(),
-    at(25, 33), sym(glyph::vertical, frame), say(" M", hotKey), say("ore", frame),
-    say("  Q", hotKey), say("uit ", frame), sym(glyph::vertical, frame)};
-constexpr HelpPiece kMiddlePageBar[] = {
-    at(24, 31), sym(glyph::topLeft, frame), sym(glyph::horizontal, frame, 18),
-    sym(glyph::topRight, frame), lineEnd(),
-    at(25, 31), sym(glyph::vertical, frame), say(" M", hotKey), say("ore", frame),
-    say("  B", hotKey), say("ack", frame), say("  Q", hotKey), say("uit ", frame),
+constexpr DrawStep kFirstPageBar[] = {
+    at(kBarTopRow, kTwoKeyBarColumn), sym(glyph::topLeft, frame),
+    sym(glyph::horizontal, frame, 12), sym(glyph::topRight, frame), lineEnd(),
+    at(kBarKeyRow, kTwoKeyBarColumn), sym(glyph::vertical, frame),
+    say(" M", hotKey), say("ore", frame), say("  Q", hotKey), say("uit ", frame),
     sym(glyph::vertical, frame)};
-constexpr HelpPiece kLastPageBar[] = {
-    at(24, 33), sym(glyph::topLeft, frame), sym(glyph::horizontal, frame, 12),
-    sym(glyph::topRight, frame), lineEnd(),
-    at(25, 33), sym(glyph::vertical, frame), say(" B", hotKey), say("ack", frame),
+constexpr DrawStep kMiddlePageBar[] = {
+    at(kBarTopRow, kThreeKeyBarColumn), sym(glyph::topLeft, frame),
+    sym(glyph::horizontal, frame, 18), sym(glyph::topRight, frame), lineEnd(),
+    at(kBarKeyRow, kThreeKeyBarColumn), sym(glyph::vertical, frame),
+    say(" M", hotKey), say("ore", frame), say("  B", hotKey), say("ack", frame),
     say("  Q", hotKey), say("uit ", frame), sym(glyph::vertical, frame)};
+constexpr DrawStep kLastPageBar[] = {
+    at(kBarTopRow, kTwoKeyBarColumn), sym(glyph::topLeft, frame),
+    sym(glyph::horizontal, frame, 12), sym(glyph::topRight, frame), lineEnd(),
+    at(kBarKeyRow, kTwoKeyBarColumn), sym(glyph::vertical, frame),
+    say(" B", hotKey), say("ack", frame), say("  Q", hotKey), say("uit ", frame),
+    sym(glyph::vertical, frame)};
 // clang-format on
 
 struct NavigationBar {
-  std::span<const HelpPiece> pieces;
+  std::span<const DrawStep> pieces;
   int cursorRow;
   int cursorColumn;  // the first key letter
 };
 
-constexpr NavigationBar kFirstBar{kFirstPageBar, 25, 35};
-constexpr NavigationBar kMiddleBar{kMiddlePageBar, 25, 33};
-constexpr NavigationBar kLastBar{kLastPageBar, 25, 35};
+// The first key letter follows the bar's left edge and a blank.
+constexpr NavigationBar kFirstBar{kFirstPageBar, kBarKeyRow, kTwoKeyBarColumn + 2};
+constexpr NavigationBar kMiddleBar{kMiddlePageBar, kBarKeyRow, kThreeKeyBarColumn + 2};
+constexpr NavigationBar kLastBar{kLastPageBar, kBarKeyRow, kTwoKeyBarColumn + 2};
 
 const NavigationBar& navigationBar(int number) {
   if (number == 1) return kFirstBar;
   return number == kHelpPageCount ? kLastBar : kMiddleBar;
 }
 
-void drawPiece(Console& console, const HelpPiece& piece) {
-  console.setColor(piece.foreground, color::keep);
-  switch (piece.kind) {
-    case HelpPiece::Kind::moveTo:
-      console.moveCursor(piece.row, piece.column);
-      break;
-    case HelpPiece::Kind::tab:
-      console.tabTo(piece.column);
-      break;
-    case HelpPiece::Kind::newLine:
-      console.newLine();
-      break;
-    case HelpPiece::Kind::text:
-      for (int i = 0; i < piece.times; ++i) console.printText(piece.text);
-      break;
-  }
-}
-
-void drawTitleBox(Console& console, const HelpPage& page) {
-  const std::array<HelpPiece, 2> title = {tab(page.titleColumn, help_role::title),
-                                          say(page.title, help_role::title)};
-  drawPieces(console, kTitleBoxTop);
-  drawPieces(console, kTitleRowStart);
-  drawPieces(console, title);
-  drawPieces(console, page.titleRemark);
-  drawPieces(console, kTitleRowEnd);
-  drawPieces(console, kTitleBoxBottom);
+void drawTitleBox(Screen& screen, const HelpPage& page) {
+  const std::array<DrawStep, 2> title = {tab(page.titleColumn, help_role::title),
+                                         say(page.title, help_role::title)};
+  draw(screen, kTitleBoxTop);
+  draw(screen, kTitleRowStart);
+  draw(screen, title);
+  draw(screen, page.titleRemark);
+  draw(screen, kTitleRowEnd);
+  draw(screen, kTitleBoxBottom);
 }
 
 }  // namespace
@@ -93,18 +88,14 @@ const HelpPage& helpPage(int number) {
   return index < first.size() ? first[index] : helpPagesSixToTen()[index - first.size()];
 }
 
-void drawPieces(Console& console, std::span<const HelpPiece> pieces) {
-  for (const HelpPiece& piece : pieces) drawPiece(console, piece);
-}
-
-void drawHelpPage(Console& console, int number) {
+void drawHelpPage(Screen& screen, int number) {
   const HelpPage& page = helpPage(number);
   const NavigationBar& bar = navigationBar(number);
-  console.clearScreen();
-  if (page.hasTitleBox()) drawTitleBox(console, page);
-  drawPieces(console, page.body);
-  drawPieces(console, bar.pieces);
-  console.moveCursor(bar.cursorRow, bar.cursorColumn);
+  screen.clearScreen();
+  if (page.hasTitleBox()) drawTitleBox(screen, page);
+  draw(screen, page.body);
+  draw(screen, bar.pieces);
+  screen.moveCursor(bar.cursorRow, bar.cursorColumn);
 }
 
 }  // namespace bidgauge

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "console/colors.hpp"
 
@@ -74,7 +76,7 @@ TEST(ScreenPrinting, NewLineAfterAFullLastRowScrollsTwice) {
 TEST(ScreenPrinting, MovingTheCursorCancelsAPendingScroll) {
   Screen screen = screenAt(25, 1);
   screen.printText(std::string(80, '='));
-  screen.moveCursor(0, 5);
+  screen.moveToColumn(5);
   screen.printText("x");
   EXPECT_EQ(screen.rowText(25).substr(0, 6), "====x=");
 }
@@ -142,6 +144,18 @@ TEST(ScreenCursor, OutOfRangeCoordinatesKeepTheirValue) {
   EXPECT_EQ(screen.cursorColumn(), 1);
 }
 
+TEST(ScreenCursor, MoveToColumnKeepsTheRow) {
+  Screen screen = screenAt(9, 9);
+  screen.moveToColumn(47);
+  EXPECT_EQ(screen.cursorRow(), 9);
+  EXPECT_EQ(screen.cursorColumn(), 47);
+  for (const int outside : {0, -3, 81}) {
+    screen.moveToColumn(outside);
+    EXPECT_EQ(screen.cursorRow(), 9);
+    EXPECT_EQ(screen.cursorColumn(), 47);
+  }
+}
+
 TEST(ScreenColours, OutOfRangeValuesKeepTheCurrentColour) {
   Screen screen;
   screen.setColor(color::brightWhite, color::magenta);
@@ -171,6 +185,100 @@ TEST(ScreenText, ShowsCodePage437GlyphsAsUtf8) {
   Screen screen;
   screen.printText("\x06\x03\x04\x05 \xAB\xF6\xC4");
   EXPECT_EQ(screen.toUtf8().substr(0, screen.toUtf8().find('\n')), "♠♥♦♣ ½÷─");
+}
+
+TEST(ScreenText, RowTextIsEightyBytesWithBlanksKept) {
+  Screen screen = screenAt(2, 3);
+  screen.printText("\x06 x");
+  EXPECT_EQ(screen.rowText(2), "  \x06 x" + std::string(75, ' '));
+  EXPECT_EQ(screen.rowText(1), std::string(80, ' '));
+  EXPECT_EQ(screen.rowText(25), std::string(80, ' '));
+}
+
+TEST(ScreenText, Utf8DumpHasEveryRowWithTrailingBlanksRemoved) {
+  Screen screen = screenAt(1, 2);
+  screen.printText("top ");
+  screen.moveCursor(3, 80);
+  screen.printText("\xAB\x03");  // wraps onto row 4
+  screen.moveCursor(25, 1);
+  screen.printText("  end");
+  std::string expected = " top\n\n" + std::string(79, ' ') + "½\n♥\n";
+  for (int row = 5; row <= 24; ++row) expected += "\n";
+  expected += "  end\n";
+  EXPECT_EQ(screen.toUtf8(), expected);
+}
+
+// Other tests compare whole screens, so equality must see every difference.
+TEST(ScreenEquality, SameDrawingCompareEqual) {
+  EXPECT_EQ(screenAt(4, 5), screenAt(4, 5));
+  EXPECT_EQ(Screen{}, Screen{});
+}
+
+TEST(ScreenEquality, SeesEachDifferenceAlone) {
+  const Screen base = screenAt(4, 5);
+  const auto changed = [&base](const std::function<void(Screen&)>& change) {
+    Screen screen = base;
+    change(screen);
+    return screen;
+  };
+  struct Difference {
+    const char* what;
+    std::function<void(Screen&)> change;
+  };
+  const std::vector<Difference> differences = {
+      {"cell character",
+       [](Screen& s) {
+         s.printText("x");
+         s.moveCursor(4, 5);
+       }},
+      {"last cell character",
+       [](Screen& s) {
+         s.moveCursor(25, 80);
+         s.printText("x");
+         s.moveCursor(4, 5);
+       }},
+      {"cell colour",
+       [](Screen& s) {
+         s.setColor(color::lightRed, color::keep);
+         s.printText(" ");
+         s.moveCursor(4, 5);
+         s.setColor(color::yellow, color::keep);
+       }},
+      {"cursor row", [](Screen& s) { s.moveCursor(5, 5); }},
+      {"cursor column", [](Screen& s) { s.moveCursor(4, 6); }},
+      {"foreground", [](Screen& s) { s.setColor(color::lightRed, color::keep); }},
+      {"background", [](Screen& s) { s.setColor(color::keep, color::red); }},
+      {"cursor visibility", [](Screen& s) { s.hideCursor(); }},
+  };
+  for (const Difference& difference : differences) {
+    SCOPED_TRACE(difference.what);
+    const Screen other = changed(difference.change);
+    EXPECT_FALSE(other == base);
+    EXPECT_FALSE(base == other);
+    EXPECT_TRUE(other != base);
+  }
+}
+
+TEST(ScreenEquality, SeesAPendingScroll) {
+  // The same cells and cursor, one with the scroll still to come.
+  Screen pending = screenAt(25, 1);
+  pending.printText(std::string(80, '='));
+  Screen settled = screenAt(25, 1);
+  settled.printText(std::string(80, '='));
+  settled.moveCursor(25, 1);
+  ASSERT_TRUE(pending.scrollPending());
+  ASSERT_EQ(pending.toUtf8(), settled.toUtf8());
+  EXPECT_FALSE(pending == settled);
+}
+
+TEST(ScreenEquality, IgnoresHowManyChangesItTook) {
+  Screen once = screenAt(4, 5);
+  once.printText("ab");
+  Screen twice = screenAt(4, 5);
+  twice.printText("a");
+  twice.printText("b");
+  EXPECT_NE(once.version(), twice.version());
+  EXPECT_EQ(once, twice);
 }
 
 }  // namespace
