@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make` and `make run` build the program
 # alone; `make test` builds and runs everything. Builds use every core.
-.PHONY: all build run test test-release test-asan bench fuzz lint install clean
+.PHONY: all build run test test-release test-asan bench fuzz lint install clean web web-test
 
 JOBS ?= $(shell nproc)
 
@@ -39,11 +39,29 @@ fuzz:
 install: build
 	cmake --install build --strip $(if $(PREFIX),--prefix $(PREFIX))
 
+# The web page and the JavaScript module, in build-web/site.
+web:
+	cmake --preset web >/dev/null
+	cmake --build --preset web --parallel $(JOBS)
+
+# The module's and the page's tests in Node and Debian's Chromium, against the
+# native program built by the default preset.
+web-test: web web/node_modules
+	cmake --preset default >/dev/null
+	cmake --build --preset default --parallel $(JOBS) --target bidgauge bidgauge_screen_dump
+	cd web && node --test test/api.test.mjs test/page.test.mjs
+
+web/node_modules: web/package.json web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+	touch web/node_modules
+
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-web
 
 # The library's cost per hand: C API (Google Benchmark), then Python's evaluate_many.
 .PHONY: bench-lib
-bench-lib: build
+bench-lib:
+	cmake --preset default >/dev/null
+	cmake --build --preset default --parallel $(JOBS) --target bidgauge_api_bench bidgauge_shared
 	./build/bench/bidgauge_api_bench
 	BIDGAUGE_LIBRARY=build/lib/libbidgauge.so.1 python3 bench/evaluate_many_speed.py

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bidgauge {
+
+// What the page has to change after a key: the rows whose cells changed, as
+// HTML (see rowHtml), and the state around them. Rows and columns are 1-based.
+struct Frame {
+  struct Row {
+    int row = 0;
+    std::string html;
+    friend bool operator==(const Row&, const Row&) = default;
+  };
+
+  std::string title;
+  int beeps = 0;  // beeps asked for since the last frame
+  int cursorRow = 1;
+  int cursorColumn = 1;
+  bool cursorVisible = true;
+  int cursorColor = 7;  // the foreground of the cell under the cursor
+  std::vector<Row> rows;
+  bool running = true;  // false once the user has quit
+};
+
+// {"title":"...","beeps":N,"cursor":{"row":R,"column":C,"visible":B,"color":F},
+//  "rows":[[R,"<html>"],...],"running":B}
+std::string frameJson(const Frame& frame);
+
+}  // namespace bidgauge

@@ -1,0 +1,46 @@
+#include "web/hand_api.hpp"
+
+#include <array>
+
+#include "cli/hand_reader.hpp"
+#include "cli/row_format.hpp"
+#include "evaluators/evaluation.hpp"
+#include "results/explanation.hpp"
+#include "results/result_text.hpp"
+#include "web/json_text.hpp"
+
+namespace bidgauge {
+namespace {
+
+std::string errorJson(const HandReading& reading) {
+  std::string out = "{\"ok\":false,\"error\":";
+  appendJsonString(out, reading.error);
+  out += ",\"position\":" + std::to_string(reading.position) + '}';
+  return out;
+}
+
+}  // namespace
+
+std::string evaluationJson(std::string_view text) {
+  const HandReading reading = readOneHand(text);
+  if (!reading.hand) return errorJson(reading);
+  std::array<char, kMaxRowBytes> row{};
+  const char* end = writeRow(row.data(), BatchFormat::jsonl,
+                             BatchRow{std::nullopt, 0, *reading.hand}, evaluateAll(*reading.hand));
+  // A row without a deal opens with these fields and ends with a newline.
+  constexpr std::string_view kNoDeal = "{\"board\":null,\"seat\":null,";
+  std::string_view fields(row.data(), static_cast<std::size_t>(end - row.data()));
+  fields.remove_prefix(kNoDeal.size());
+  fields.remove_suffix(1);
+  return "{\"ok\":true," + std::string(fields);
+}
+
+std::string explanationJson(std::string_view text) {
+  const HandReading reading = readOneHand(text);
+  if (!reading.hand) return errorJson(reading);
+  std::string out = "{\"ok\":true,\"text\":";
+  appendJsonString(out, explanationText(*reading.hand, computeResults(*reading.hand)));
+  return out + '}';
+}
+
+}  // namespace bidgauge
