@@ -581,8 +581,8 @@ void TerminalConsole::flushKeys() {
 }
 
 std::optional<Key> TerminalConsole::nextKey() {
-  Terminal& terminal = *terminal_;
   try {
+    Terminal& terminal = *terminal_;
     for (;;) {
       if (terminal.closed) return std::nullopt;
       terminal.render(screen());
