@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/exit_status.hpp"
 #include "cli/row_format.hpp"
 
 namespace bidgauge {
@@ -11,6 +12,7 @@ namespace bidgauge {
 struct BatchRequest {
   BatchFormat format = BatchFormat::tsv;
   std::vector<std::string> files;  // "-" or none: standard input
+  bool header = true;              // the column names first (TSV and CSV)
 };
 
 struct BatchStreams {
@@ -19,15 +21,11 @@ struct BatchStreams {
   std::FILE* err;
 };
 
-namespace batch_status {
-inline constexpr int ok = 0;
-inline constexpr int invalidLines = 1;  // every valid line was still printed
-inline constexpr int failed = 2;        // an input could not be read or the output not written
-}  // namespace batch_status
-
-// Evaluates one hand per input line (typed or dotted) and every seat of the
-// Deal tags of PBN input, printing a row each in input order. Invalid lines
-// are reported on `err` as "FILE:LINE: message" and skipped.
-int runBatch(const BatchRequest& request, const BatchStreams& streams);
+// Evaluates every hand of the input, one row each in input order: a hand or
+// a deal per line in any of the forms readHandsOfLine takes, or the Deal tags
+// of PBN input. Invalid lines are reported on `err` as "FILE:LINE: message"
+// and skipped (ExitStatus::invalidLines); an input with no hand at all is
+// warned about.
+ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams);
 
 }  // namespace bidgauge

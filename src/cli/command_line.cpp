@@ -7,17 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "app/interactive_app.hpp"
 #include "cli/arguments.hpp"
 #include "cli/batch.hpp"
 #include "cli/hand_mode.hpp"
 #include "terminal/terminal_console.hpp"
-#include "app/interactive_app.hpp"
 
 namespace bidgauge {
 namespace {
-
-// A usage error, or output that could not be written.
-constexpr int kErrorStatus = 2;
 
 int runInteractive(bool quiet, InteractiveApp::Start start) {
   TerminalOptions options;
@@ -34,7 +31,7 @@ int runInteractive(bool quiet, InteractiveApp::Start start) {
 int print(std::string_view text) {
   const bool written =
       std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-  return written ? 0 : kErrorStatus;
+  return exitCode(written ? ExitStatus::ok : ExitStatus::failed);
 }
 
 }  // namespace
@@ -45,7 +42,7 @@ int runCommandLine(int argc, char** argv) {
   if (!parsed.arguments) {
     std::fprintf(stderr, "bidgauge: %s\nTry 'bidgauge --help' for more information.\n",
                  parsed.error.c_str());
-    return kErrorStatus;
+    return exitCode(ExitStatus::failed);
   }
   Arguments& arguments = *parsed.arguments;
   switch (arguments.mode) {
@@ -54,11 +51,12 @@ int runCommandLine(int argc, char** argv) {
     case Mode::version:
       return print("bidgauge " BIDGAUGE_VERSION "\n");
     case Mode::batch:
-      return runBatch({arguments.format, std::move(arguments.words)}, {stdin, stdout, stderr});
+      return exitCode(runBatch({arguments.format, std::move(arguments.words), arguments.header},
+                               {stdin, stdout, stderr}));
     case Mode::hand:
-      return evaluateHandWords(arguments.words, arguments.explain,
-                               isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout,
-                               stderr);
+      return exitCode(evaluateHandWords(
+          arguments.words, arguments.explain,
+          isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout, stderr));
     case Mode::helpPages:
       return runInteractive(arguments.quiet, InteractiveApp::Start::help);
     case Mode::interactive:

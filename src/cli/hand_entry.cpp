@@ -60,14 +60,17 @@ std::string describe(std::string_view keyText) {
   return "character '" + std::string(keyText) + "'";
 }
 
-HandEntry failure(std::string message) {
-  return {false, EntryState{}, std::move(message)};
+HandEntry failure(std::string message, int position = 0) {
+  return {false, EntryState{}, std::move(message), position};
 }
 
 HandEntry unexpected(const EntryKey& key) {
-  return failure("unexpected " + describe(key.text) + " at position " +
-                 std::to_string(key.position));
+  return failure(
+      "unexpected " + describe(key.text) + " at position " + std::to_string(key.position),
+      key.position);
 }
+
+constexpr std::string_view kTenKey = "10";
 
 HandEntry pressEnter(const EntryState& state) {
   KeyVerdict verdict = parseKey(state, "\r");
@@ -86,7 +89,7 @@ HandEntry pressEnter(const EntryState& state) {
 HandEntry enterKeys(std::span<const EntryKey> keys) {
   EntryState state;
   for (const EntryKey& key : keys) {
-    const std::string keyText = upperCased(key.text);
+    const std::string keyText = key.text == kTenKey ? "T" : upperCased(key.text);
     if (key.refused || keyText.empty() || isCommandKey(keyText)) return unexpected(key);
     KeyVerdict verdict = parseKey(state, keyText);
     switch (verdict.action) {
@@ -96,7 +99,7 @@ HandEntry enterKeys(std::span<const EntryKey> keys) {
       case KeyAction::ignore:
         break;
       case KeyAction::error:
-        return failure(errorText(verdict.state));
+        return failure(errorText(verdict.state), key.position);
       case KeyAction::refuse:
       case KeyAction::complete:  // only Enter completes, and Enter is refused above
         return unexpected(key);
@@ -109,8 +112,10 @@ std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition) {
   std::vector<EntryKey> keys;
   int position = firstPosition;
   while (!text.empty()) {
-    const std::size_t length = characterLength(text);
-    keys.push_back({std::string(text.substr(0, length)), position++, false});
+    const bool ten = text.starts_with(kTenKey);
+    const std::size_t length = ten ? kTenKey.size() : characterLength(text);
+    keys.push_back({std::string(text.substr(0, length)), position, false});
+    position += ten ? 2 : 1;
     text.remove_prefix(length);
   }
   return keys;

@@ -23,6 +23,7 @@ struct HandEntry {
   bool complete = false;
   EntryState state;
   std::string error;
+  int position = 0;  // of the key that stopped it; 0 when the hand as a whole is wrong
 };
 
 // Types the keys one by one through the entry-line parser, then Enter.
@@ -30,7 +31,8 @@ struct HandEntry {
 // would refuse with a beep, and the command keys E and H, are errors too.
 HandEntry enterKeys(std::span<const EntryKey> keys);
 
-// The keys of `text`, one per UTF-8 character, numbered from `firstPosition`.
+// The keys of `text`, one per UTF-8 character, numbered from `firstPosition`;
+// "10" is one key, a ten, as players write it.
 std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition = 1);
 
 // Types `text` (the hand as the entry line takes it), then Enter.

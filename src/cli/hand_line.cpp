@@ -17,18 +17,27 @@ constexpr std::uint16_t kOneSpot = 1 << 5;
 constexpr std::uint16_t kOneVoidMark = 1 << 10;
 constexpr unsigned kCountMask = 31;
 
-// Separator and stray-character counts, 5 bits each, in one word.
-constexpr std::uint16_t kOneBlank = 1;
-constexpr std::uint16_t kOneDot = 1 << 5;
-constexpr std::uint16_t kOneOther = 1 << 10;
+// Separator, stray-character and not-as-written counts, 5 bits each, in one word.
+constexpr std::uint32_t kOneBlank = 1;
+constexpr std::uint32_t kOneDot = 1 << 5;
+constexpr std::uint32_t kOneOther = 1 << 10;
+constexpr std::uint32_t kOneUnusual = 1 << 15;  // a key the hand column writes otherwise
+
+// In the card lanes, bit 15 marks a suit with spot cards: a named card after
+// it is out of order. Card bits are 1 to 13, so the mark never meets one.
+constexpr std::uint16_t kSpotMark = 1 << 15;
+constexpr std::uint16_t kRankBits = 0x3FFE;
+constexpr std::uint32_t kNeverOutOfOrder = 0xFFFF;
 
 // What one byte of a hand line does, for the quick path. Each field is loaded
 // on its own, so none needs unpacking.
 struct CharInfo {
-  std::uint16_t rankBit = 0;        // the card bit of a named card
-  std::uint16_t counts = 0;         // added to the suit's lane
-  std::uint16_t marks = kOneOther;  // separators, and anything left to the parser
-  std::uint8_t shift = 0;           // 16 for a separator: the next suit takes the lowest lane
+  std::uint16_t rankBit = 0;                    // the card bit of a named card
+  std::uint16_t laneBit = 0;                    // set in the suit's lane
+  std::uint32_t orderLimit = kNeverOutOfOrder;  // a lane at or above it is out of order
+  std::uint16_t counts = 0;                     // added to the suit's lane
+  std::uint32_t marks = kOneOther;              // separators, and anything left to the parser
+  std::uint8_t shift = 0;  // 16 for a separator: the next suit takes the lowest lane
 };
 
 constexpr std::array<CharInfo, 256> makeCharInfo() {
@@ -37,18 +46,23 @@ constexpr std::array<CharInfo, 256> makeCharInfo() {
     table[static_cast<unsigned char>(ch)] = info;
   };
   for (std::size_t rank = 1; rank <= kRankLetters.size(); ++rank) {
-    const CharInfo card{static_cast<std::uint16_t>(rankBit[rank]), kOneCard, 0, 0};
+    const auto bit = static_cast<std::uint16_t>(rankBit[rank]);
     const char letter = kRankLetters[rank - 1];
-    set(letter, card);
-    if (letter >= 'A' && letter <= 'Z') set(static_cast<char>(letter - 'A' + 'a'), card);
+    set(letter, CharInfo{bit, bit, bit, kOneCard, 0, 0});
+    if (letter >= 'A' && letter <= 'Z') {
+      set(static_cast<char>(letter - 'A' + 'a'), CharInfo{bit, bit, bit, kOneCard, kOneUnusual, 0});
+    }
   }
-  set('1', table[static_cast<unsigned char>('T')]);
-  set('0', table[static_cast<unsigned char>('T')]);
-  set('x', CharInfo{0, kOneCard + kOneSpot, 0, 0});
-  set('X', CharInfo{0, kOneCard + kOneSpot, 0, 0});
-  set('-', CharInfo{0, kOneVoidMark, 0, 0});
-  set(' ', CharInfo{0, 0, kOneBlank, 16});
-  set('.', CharInfo{0, 0, kOneDot, 16});
+  CharInfo ten = table[static_cast<unsigned char>('T')];
+  ten.marks = kOneUnusual;
+  set('1', ten);
+  set('0', ten);
+  set('x', CharInfo{0, kSpotMark, kNeverOutOfOrder, kOneCard + kOneSpot, 0, 0});
+  set('X', CharInfo{0, kSpotMark, kNeverOutOfOrder, kOneCard + kOneSpot, kOneUnusual, 0});
+  set('-', CharInfo{0, 0, kNeverOutOfOrder, kOneVoidMark, 0, 0});
+  set(' ', CharInfo{0, 0, kNeverOutOfOrder, 0, kOneBlank, 16});
+  set('\t', CharInfo{0, 0, kNeverOutOfOrder, 0, kOneBlank + kOneUnusual, 16});
+  set('.', CharInfo{0, 0, kNeverOutOfOrder, 0, kOneDot, 16});
   return table;
 }
 
@@ -63,29 +77,33 @@ HandFormat formatOf(std::string_view text) {
 // Without a branch per character: the card bits and the counts of a suit
 // are kept in the lowest 16 bits of two words, and each separator moves the
 // suits read so far up by 16 bits. The rules are checked once the line is read.
-std::optional<Hand> quickHand(std::string_view text) {
+std::optional<QuickHand> quickRead(std::string_view text) {
   if (text.size() > kLongest) return std::nullopt;
   std::uint64_t cards = 0;
   std::uint64_t counts = 0;
   std::uint64_t duplicates = 0;
-  unsigned marks = 0;
+  std::uint32_t marks = 0;
+  bool outOfOrder = false;
   for (const char ch : text) {
     const CharInfo& info = kChars[static_cast<unsigned char>(ch)];
     const std::uint64_t moved = cards << info.shift;
     duplicates |= moved & info.rankBit;
-    cards = moved | info.rankBit;
+    outOfOrder |= (moved & 0xFFFFU) >= info.orderLimit;
+    cards = moved | info.laneBit;
     counts = (counts << info.shift) + info.counts;
     marks += info.marks;
   }
   const unsigned blanks = marks & kCountMask;
   const unsigned dots = marks >> 5 & kCountMask;
-  const unsigned others = marks >> 10;
+  const unsigned others = marks >> 10 & kCountMask;
+  const unsigned unusual = marks >> 15;
   // Blanks and dots never mix: a dotted hand holds no blank.
   const bool dotted = dots != 0;
   if (others != 0 || duplicates != 0 || blanks + dots != 3 || (dotted && blanks != 0)) {
     return std::nullopt;
   }
-  Hand hand;
+  QuickHand quick;
+  Hand& hand = quick.hand;
   int total = 0;
   bool valid = true;
   for (int suit = 0; suit < kSuitCount; ++suit) {
@@ -96,18 +114,28 @@ std::optional<Hand> quickHand(std::string_view text) {
     // A suit is cards alone or one void mark alone; only a dotted hand may
     // leave a void as an empty group.
     valid = valid && (voidMarks == 0 ? length != 0 || dotted : voidMarks == 1 && length == 0);
-    hand.suitCards[suit] = static_cast<std::int16_t>(cards >> at & 0xFFFFU);
+    hand.suitCards[suit] = static_cast<std::int16_t>(cards >> at & kRankBits);
     hand.spotCount[suit] = static_cast<std::int16_t>(lane >> 5 & kCountMask);
     hand.suitLength[suit] = static_cast<std::int16_t>(length);
     total += static_cast<int>(length);
   }
   if (!valid || total != kCardsInHand) return std::nullopt;
   hand.cardCount = kCardsInHand;
-  return hand;
+  quick.written = !dotted && unusual == 0 && !outOfOrder;
+  return quick;
+}
+
+std::optional<Hand> quickHand(std::string_view text) {
+  const std::optional<QuickHand> quick = quickRead(text);
+  return quick ? std::optional<Hand>(quick->hand) : std::nullopt;
 }
 
 std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition) {
   std::vector<EntryKey> keys = keysOfText(text, firstPosition);
+  // Tabs separate suits as blanks do.
+  for (EntryKey& key : keys) {
+    if (key.text == "\t") key.text = " ";
+  }
   if (format == HandFormat::typed) return keys;
   std::vector<EntryKey> typed;
   bool groupEmpty = true;

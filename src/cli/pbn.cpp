@@ -2,20 +2,14 @@
 
 #include <charconv>
 
-#include "cli/hand_line.hpp"
+#include "cli/blanks.hpp"
 
 namespace bidgauge {
 namespace {
 
-constexpr std::string_view kSeats = "NESW";
-constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kTagBlanks = " \t\r\n";  // a tag may span lines
 constexpr int kMaxBoardDigits = 9;
-
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+constexpr std::size_t kLongestTag = 4096;  // an unclosed tag longer than this is malformed
 
 // The end of a quoted value: the next quote that no backslash escapes.
 std::size_t closingQuote(std::string_view text, std::size_t from) {
@@ -46,75 +40,116 @@ std::string printable(std::string_view text) {
   return shown;
 }
 
-int seatIndex(char letter) {
-  const char upper =
-      letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
-  const auto index = kSeats.find(upper);
-  return index == std::string_view::npos ? -1 : static_cast<int>(index);
+enum class TagState { complete, open, malformed };
+
+struct TagParse {
+  PbnTag tag;
+  std::size_t end = 0;  // just after the tag
+  TagState state = TagState::malformed;
+  std::size_t valueAt = 0;
+};
+
+// The tag that starts at text[from] == '['. Open when the text ends before
+// the tag does (it may go on on the next line).
+TagParse parseTag(std::string_view text, std::size_t from) {
+  TagParse parse;
+  const auto runOut = [&] {
+    parse.state = TagState::open;
+    parse.end = text.size();
+    return parse;
+  };
+  const auto malformed = [&] {
+    parse.state = TagState::malformed;
+    const std::size_t bracket = text.find(']', from);
+    parse.end = bracket == std::string_view::npos ? text.size() : bracket + 1;
+    return parse;
+  };
+  const std::size_t nameAt = text.find_first_not_of(kTagBlanks, from + 1);
+  if (nameAt == std::string_view::npos) return runOut();
+  const std::size_t nameEnd = std::min(text.find_first_of(" \t\r\n\"]", nameAt), text.size());
+  parse.tag.name = text.substr(nameAt, nameEnd - nameAt);
+  const std::size_t open = text.find_first_not_of(kTagBlanks, nameEnd);
+  if (open == std::string_view::npos) return runOut();
+  if (text[open] != '"' || open == nameEnd) return malformed();
+  const std::size_t close = closingQuote(text, open + 1);
+  if (close == std::string_view::npos) return runOut();
+  parse.tag.value = text.substr(open + 1, close - open - 1);
+  parse.valueAt = open + 1;
+  const std::size_t bracket = text.find_first_not_of(kTagBlanks, close + 1);
+  if (bracket == std::string_view::npos) return runOut();
+  if (text[bracket] != ']') return malformed();
+  parse.end = bracket + 1;
+  parse.state = TagState::complete;
+  parse.tag.wellFormed = !parse.tag.name.empty();
+  return parse;
 }
 
 }  // namespace
 
 PbnTag readTag(std::string_view line) {
-  PbnTag tag;
-  std::size_t pos = line.find_first_not_of(kBlanks, 1);
-  if (pos == std::string_view::npos) return tag;
-  const std::size_t nameEnd = line.find_first_of(" \t\"]", pos);
-  tag.name = line.substr(pos, nameEnd - pos);
-  const std::size_t open = line.find_first_not_of(kBlanks, nameEnd);
-  if (open == std::string_view::npos || line[open] != '"' || open == nameEnd) return tag;
-  const std::size_t close = closingQuote(line, open + 1);
-  if (close == std::string_view::npos) return tag;
-  tag.value = line.substr(open + 1, close - open - 1);
-  const std::size_t bracket = line.find_first_not_of(kBlanks, close + 1);
-  tag.wellFormed = bracket != std::string_view::npos && line[bracket] == ']' &&
-                   trimmed(line.substr(bracket + 1)).empty() && !tag.name.empty();
+  const TagParse parse = parseTag(line, 0);
+  PbnTag tag = parse.tag;
+  tag.wellFormed = tag.wellFormed && parse.state == TagState::complete &&
+                   trimmedBlanks(line.substr(parse.end)).text.empty();
   return tag;
 }
 
-std::optional<DealHands> readDeal(std::string_view value, int firstPosition, std::string& error) {
-  const int seat = value.size() >= 2 && value[1] == ':' ? seatIndex(value[0]) : -1;
-  if (seat < 0) {
-    error = "malformed Deal tag: it must start with N:, E:, S: or W:";
-    return std::nullopt;
+std::vector<ScannedTag> PbnScanner::scan(std::string_view line, long number, int firstPosition) {
+  std::vector<ScannedTag> tags;
+  std::string joined;
+  std::string_view text = line;
+  long tagLine = number;
+  int base = firstPosition;  // position of text[0] on its line
+  if (!pending_.empty()) {
+    joined = std::move(pending_) + "\n" + std::string(line);
+    pending_.clear();
+    text = joined;
+    tagLine = pendingLine_;
+    base = pendingPosition_;
+  } else if (!inComment_ && !line.empty() && line[0] == '%') {
+    return tags;  // an export directive
   }
-  std::array<std::string_view, 4> texts;
-  std::array<int, 4> positions{};
-  int found = 0;
-  std::size_t pos = 2;
-  for (;;) {
-    pos = value.find_first_not_of(kBlanks, pos);
-    if (pos == std::string_view::npos) break;
-    const std::size_t end = std::min(value.find_first_of(kBlanks, pos), value.size());
-    if (found < 4) {
-      texts[found] = value.substr(pos, end - pos);
-      positions[found] = firstPosition + static_cast<int>(pos);
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    if (inComment_) {
+      const std::size_t close = text.find('}', pos);
+      if (close == std::string_view::npos) break;
+      inComment_ = false;
+      pos = close + 1;
+      continue;
     }
-    ++found;
-    pos = end;
-  }
-  if (found != 4) {
-    error = "malformed Deal tag: " + std::to_string(found) + " hands instead of 4";
-    return std::nullopt;
-  }
-  DealHands deal;
-  for (int i = 0; i < 4; ++i) {
-    const char seatLetter = kSeats[static_cast<std::size_t>((seat + i) % 4)];
-    if (texts[i] == "-") continue;
-    SeatHand& entry = deal.seats[static_cast<std::size_t>(deal.count)];
-    std::string reason;
-    if (readHand(texts[i], HandFormat::dotted, positions[i], entry.hand, reason)) {
-      entry.seat = seatLetter;
-      ++deal.count;
-    } else {
-      deal.errors.push_back(std::string("seat ") + seatLetter + ": " + reason);
+    const char ch = text[pos];
+    if (ch == ';') break;
+    if (ch == '{') {
+      inComment_ = true;
+      ++pos;
+      continue;
+    }
+    if (ch != '[') {
+      ++pos;  // a blank, or auction, play or commentary text
+      continue;
+    }
+    const TagParse parse = parseTag(text, pos);
+    if (parse.state == TagState::open && text.size() - pos < kLongestTag) {
+      pending_ = std::string(text.substr(pos));
+      pendingLine_ = tagLine;
+      pendingPosition_ = base + static_cast<int>(pos);
+      break;
+    }
+    tags.push_back({std::string(parse.tag.name), std::string(parse.tag.value),
+                    parse.state == TagState::complete && parse.tag.wellFormed, tagLine,
+                    base + static_cast<int>(parse.valueAt)});
+    pos = parse.end;
+    // Lines after the first of a joined tag start fresh.
+    if (!joined.empty() && text.find('\n', 0) < pos) {
+      tagLine = number;
     }
   }
-  return deal;
+  return tags;
 }
 
 std::optional<long> readBoard(std::string_view value, std::string& error) {
-  const std::string_view text = trimmed(value);
+  const std::string_view text = trimmedBlanks(value).text;
   if (text.empty() || text == "?") return std::nullopt;
   long number = 0;
   const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), number);

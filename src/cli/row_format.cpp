@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "hand/card_tables.hpp"
+#include "results/result_text.hpp"
 
 namespace bidgauge {
 namespace {
-
-constexpr std::array<std::string_view, 3> kQualityNames = {"bad", "ordinary", "good"};
 
 // Letters of a suit's cards from the Ace down, in two tables: one for the seven
 // highest ranks, one for the six lowest, indexed by their card bits. Each entry
@@ -38,126 +38,341 @@ constexpr auto kLowLetters = lettersOf<64>(kRankLetters.substr(7));
 constexpr char kSpots[16] = {'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x',
                              'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x'};
 
-constexpr std::array<char, 200> makeDigitPairs() {
-  std::array<char, 200> pairs{};
-  for (std::size_t i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return pairs;
+constexpr char* putText(char* out, std::string_view text) {
+  for (const char ch : text) *out++ = ch;
+  return out;
 }
 
-constexpr std::array<char, 200> kDigitPairs = makeDigitPairs();
-
-char* put(char* out, std::string_view text) {
-  std::memcpy(out, text.data(), text.size());
-  return out + text.size();
-}
-
-char* putUnsigned(char* out, unsigned long value) {
-  // Values are small: one or two digits are the common case.
-  if (value < 10) {
-    *out = static_cast<char>('0' + value);
-    return out + 1;
-  }
-  if (value < 100) {
-    std::memcpy(out, &kDigitPairs[2 * value], 2);
-    return out + 2;
-  }
-  char digits[20];
+constexpr char* putInt(char* out, long value) {
+  if (value < 0) *out++ = '-';
+  unsigned long magnitude =
+      value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  char digits[20] = {};
   int count = 0;
   do {
-    digits[count++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
   while (count != 0) *out++ = digits[--count];
   return out;
 }
 
-char* putInt(char* out, long value) {
-  if (value >= 0) return putUnsigned(out, static_cast<unsigned long>(value));
-  *out++ = '-';
-  return putUnsigned(out, 0UL - static_cast<unsigned long>(value));
-}
-
-// 1220 -> "12.20", -50 -> "-0.50"
-char* putHundredths(char* out, int hundredths) {
-  if (hundredths < 0) *out++ = '-';
-  const auto magnitude = static_cast<unsigned>(hundredths < 0 ? -hundredths : hundredths);
-  out = putUnsigned(out, magnitude / 100);
-  *out++ = '.';
-  std::memcpy(out, &kDigitPairs[2 * (magnitude % 100)], 2);
-  return out + 2;
-}
-
 // 5 -> "2.5", 4 -> "2"
-char* putHalves(char* out, int halves) {
+constexpr char* putHalves(char* out, int halves) {
   out = putInt(out, halves / 2);
-  return halves % 2 != 0 ? put(out, ".5") : out;
+  return halves % 2 != 0 ? putText(out, ".5") : out;
 }
 
-std::string_view qualityName(int quality) {
-  return kQualityNames[static_cast<std::size_t>(quality < 0 ? 0 : quality > 0 ? 2 : 1)];
+constexpr std::string_view qualityName(int quality) {
+  return quality < 0 ? "bad" : quality > 0 ? "good" : "ordinary";
 }
 
-char* putTsv(char* out, const BatchRow& row, const Evaluation& e) {
+// How a format sets out its fields: a separator before each, or JSON keys.
+struct Style {
+  char separator = '\t';
+  bool json = false;
+};
+
+constexpr Style styleOf(BatchFormat format) {
+  return format == BatchFormat::tsv   ? Style{'\t', false}
+         : format == BatchFormat::csv ? Style{',', false}
+                                      : Style{',', true};
+}
+
+constexpr char* putKey(char* out, Style style, std::string_view key) {
+  if (!style.json) {
+    *out++ = style.separator;
+    return out;
+  }
+  out = putText(out, ",\"");
+  out = putText(out, key);
+  return putText(out, "\":");
+}
+
+constexpr char* putFlag(char* out, Style style, std::string_view key, bool flag) {
+  out = putKey(out, style, key);
+  if (style.json) return putText(out, flag ? "true" : "false");
+  return putText(out, flag ? "1" : "0");
+}
+
+// The fields of each method's value, written out by these, or copied whole
+// from the tables below that they fill for the common values.
+constexpr char* putKnr(char* out, Style style, int hundredths, bool opens) {
+  out = writeHundredths(putKey(out, style, "knr"), hundredths);
+  return putFlag(out, style, "knr_opens", opens);
+}
+
+constexpr char* putZar(char* out, Style style, int points, bool opens) {
+  out = putInt(putKey(out, style, "zar"), points);
+  return putFlag(out, style, "zar_opens", opens);
+}
+
+constexpr char* putKleinman(char* out, Style style, int points, int quality, bool opens) {
+  out = putInt(putKey(out, style, "kleinman"), points);
+  out = putKey(out, style, "kleinman_quality");
+  if (style.json) *out++ = '"';
+  out = putText(out, qualityName(quality));
+  if (style.json) *out++ = '"';
+  return putFlag(out, style, "kleinman_opens", opens);
+}
+
+constexpr char* putHonorTricks(char* out, Style style, int halves, bool opens) {
+  out = putHalves(putKey(out, style, "honor_tricks"), halves);
+  return putFlag(out, style, "honor_tricks_opens", opens);
+}
+
+constexpr char* putHcp(char* out, Style style, int hcp) {
+  return putInt(putKey(out, style, "hcp"), hcp);
+}
+
+// A field's text ready to copy: written whole, `length` bytes of it count.
+template <std::size_t kSize>
+struct Piece {
+  std::array<char, kSize - 1> text{};
+  std::uint8_t length = 0;
+};
+
+template <std::size_t kSize, class Write>
+constexpr Piece<kSize> pieceOf(Write write) {
+  Piece<kSize> piece;
+  char buffer[96] = {};
+  piece.length = static_cast<std::uint8_t>(write(buffer) - buffer);
+  for (std::size_t i = 0; i < piece.length; ++i) piece.text[i] = buffer[i];
+  return piece;
+}
+
+template <std::size_t kSize>
+char* copyPiece(char* out, const Piece<kSize>& piece) {
+  std::memcpy(out, piece.text.data(), piece.text.size());
+  return out + piece.length;
+}
+
+// The values that have ready texts; KnR values are whole multiples of 0.05.
+constexpr int kKnrStep = 5;
+constexpr int kKnrLow = -200;
+constexpr int kKnrHigh = 4500;
+constexpr int kZarLow = -10;
+constexpr int kZarHigh = 120;
+constexpr int kKleinmanLow = -10;
+constexpr int kKleinmanHigh = 80;
+constexpr int kHalvesHigh = 60;
+constexpr int kHcpHigh = 40;
+
+template <std::size_t kSize>
+struct ValueTexts {
+  std::array<Piece<kSize>, 2 * ((kKnrHigh - kKnrLow) / kKnrStep + 1)> knr{};
+  std::array<Piece<kSize>, 2 * (kZarHigh - kZarLow + 1)> zar{};
+  std::array<Piece<kSize>, 6 * (kKleinmanHigh - kKleinmanLow + 1)> kleinman{};
+  std::array<Piece<kSize>, 2 * (kHalvesHigh + 1)> honorTricks{};
+  std::array<Piece<kSize>, kHcpHigh + 1> hcp{};
+};
+
+template <std::size_t kSize>
+constexpr ValueTexts<kSize> makeValueTexts(Style style) {
+  ValueTexts<kSize> texts;
+  for (std::size_t i = 0; i < texts.knr.size(); ++i) {
+    const int hundredths = kKnrLow + kKnrStep * static_cast<int>(i / 2);
+    texts.knr[i] = pieceOf<kSize>([&](char* out) { return putKnr(out, style, hundredths, i % 2); });
+  }
+  for (std::size_t i = 0; i < texts.zar.size(); ++i) {
+    const int points = kZarLow + static_cast<int>(i / 2);
+    texts.zar[i] = pieceOf<kSize>([&](char* out) { return putZar(out, style, points, i % 2); });
+  }
+  for (std::size_t i = 0; i < texts.kleinman.size(); ++i) {
+    const int points = kKleinmanLow + static_cast<int>(i / 6);
+    const int quality = static_cast<int>(i / 2 % 3) - 1;
+    texts.kleinman[i] =
+        pieceOf<kSize>([&](char* out) { return putKleinman(out, style, points, quality, i % 2); });
+  }
+  for (std::size_t i = 0; i < texts.honorTricks.size(); ++i) {
+    const int halves = static_cast<int>(i / 2);
+    texts.honorTricks[i] =
+        pieceOf<kSize>([&](char* out) { return putHonorTricks(out, style, halves, i % 2); });
+  }
+  for (std::size_t i = 0; i < texts.hcp.size(); ++i) {
+    texts.hcp[i] =
+        pieceOf<kSize>([&](char* out) { return putHcp(out, style, static_cast<int>(i)); });
+  }
+  return texts;
+}
+
+// Separated values need 16 bytes a field at most, JSON 80.
+constexpr auto kTsvTexts = makeValueTexts<16>(styleOf(BatchFormat::tsv));
+constexpr auto kCsvTexts = makeValueTexts<16>(styleOf(BatchFormat::csv));
+constexpr auto kJsonTexts = makeValueTexts<80>(styleOf(BatchFormat::jsonl));
+
+bool inRange(int value, int low, int high) {
+  return value >= low && value <= high;
+}
+
+template <std::size_t kSize>
+char* putValues(char* out, Style style, const ValueTexts<kSize>& texts, const HandValues& values) {
+  const Evaluation& e = values.evaluation;
+  const auto index = [](int step, bool flag) { return static_cast<std::size_t>(2 * step + flag); };
+  if (inRange(e.knr.hundredths, kKnrLow, kKnrHigh) && e.knr.hundredths % kKnrStep == 0) {
+    out = copyPiece(out, texts.knr[index((e.knr.hundredths - kKnrLow) / kKnrStep, e.knr.opens)]);
+  } else {
+    out = putKnr(out, style, e.knr.hundredths, e.knr.opens);
+  }
+  if (inRange(e.zar.points, kZarLow, kZarHigh)) {
+    out = copyPiece(out, texts.zar[index(e.zar.points - kZarLow, e.zar.opens)]);
+  } else {
+    out = putZar(out, style, e.zar.points, e.zar.opens);
+  }
+  if (inRange(e.kleinman.points, kKleinmanLow, kKleinmanHigh) &&
+      inRange(e.kleinman.quality, -1, 1)) {
+    const int step = 3 * (e.kleinman.points - kKleinmanLow) + e.kleinman.quality + 1;
+    out = copyPiece(out, texts.kleinman[index(step, e.kleinman.opens)]);
+  } else {
+    out = putKleinman(out, style, e.kleinman.points, e.kleinman.quality, e.kleinman.opens);
+  }
+  if (inRange(e.culbertson.halfTricks, 0, kHalvesHigh)) {
+    out = copyPiece(out, texts.honorTricks[index(e.culbertson.halfTricks, e.culbertson.opens)]);
+  } else {
+    out = putHonorTricks(out, style, e.culbertson.halfTricks, e.culbertson.opens);
+  }
+  if (inRange(values.hcp, 0, kHcpHigh))
+    return copyPiece(out, texts.hcp[static_cast<std::size_t>(values.hcp)]);
+  return putHcp(out, style, values.hcp);
+}
+
+// The hand column: the input itself when it is already in this form.
+char* putHand(char* out, const BatchRow& row) {
+  const std::size_t length = row.handText.size();
+  if (length >= 16 && length <= 32) {
+    // Two copies of 16 bytes that overlap cover any length from 16 to 32.
+    std::memcpy(out, row.handText.data(), 16);
+    std::memcpy(out + length - 16, row.handText.data() + length - 16, 16);
+    return out + length;
+  }
+  return writeHandText(out, row.hand);
+}
+
+char* putSeparated(char* out, char separator, const BatchRow& row) {
   if (row.board) out = putInt(out, *row.board);
-  *out++ = '\t';
+  *out++ = separator;
   if (row.seat != 0) *out++ = row.seat;
-  *out++ = '\t';
-  out = writeHandText(out, row.hand);
-  *out++ = '\t';
-  out = putHundredths(out, e.knr.hundredths);
-  out = put(out, e.knr.opens ? "\t1\t" : "\t0\t");
-  out = putInt(out, e.zar.points);
-  out = put(out, e.zar.opens ? "\t1\t" : "\t0\t");
-  out = putInt(out, e.kleinman.points);
-  *out++ = '\t';
-  out = put(out, qualityName(e.kleinman.quality));
-  out = put(out, e.kleinman.opens ? "\t1\t" : "\t0\t");
-  out = putHalves(out, e.culbertson.halfTricks);
-  return put(out, e.culbertson.opens ? "\t1\n" : "\t0\n");
+  *out++ = separator;
+  return putHand(out, row);
 }
 
-char* putFlag(char* out, std::string_view key, bool flag) {
-  out = put(out, key);
-  return put(out, flag ? "true" : "false");
-}
-
-char* putJson(char* out, const BatchRow& row, const Evaluation& e) {
-  out = put(out, "{\"board\":");
-  out = row.board ? putInt(out, *row.board) : put(out, "null");
-  out = put(out, ",\"seat\":");
+char* putJsonStart(char* out, const BatchRow& row) {
+  out = putText(out, "{\"board\":");
+  out = row.board ? putInt(out, *row.board) : putText(out, "null");
+  out = putText(out, ",\"seat\":");
   if (row.seat != 0) {
     *out++ = '"';
     *out++ = row.seat;
     *out++ = '"';
   } else {
-    out = put(out, "null");
+    out = putText(out, "null");
   }
-  out = put(out, ",\"hand\":\"");
-  out = writeHandText(out, row.hand);  // letters, digits, blanks and hyphens: nothing to escape
-  out = put(out, "\",\"knr\":");
-  out = putHundredths(out, e.knr.hundredths);
-  out = putFlag(out, ",\"knr_opens\":", e.knr.opens);
-  out = put(out, ",\"zar\":");
-  out = putInt(out, e.zar.points);
-  out = putFlag(out, ",\"zar_opens\":", e.zar.opens);
-  out = put(out, ",\"kleinman\":");
-  out = putInt(out, e.kleinman.points);
-  out = put(out, ",\"kleinman_quality\":\"");
-  out = put(out, qualityName(e.kleinman.quality));
-  out = putFlag(out, "\",\"kleinman_opens\":", e.kleinman.opens);
-  out = put(out, ",\"honor_tricks\":");
-  out = putHalves(out, e.culbertson.halfTricks);
-  out = putFlag(out, ",\"honor_tricks_opens\":", e.culbertson.opens);
-  return put(out, "}\n");
+  out = putText(out, ",\"hand\":\"");
+  out = putHand(out, row);  // letters, digits, blanks and hyphens: nothing to escape
+  return putText(out, "\"");
+}
+
+std::string jsonEscaped(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string escaped;
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      escaped += '\\';
+      escaped += ch;
+    } else if (byte < 0x20) {
+      escaped += "\\u00";
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 15];
+    } else {
+      escaped += ch;
+    }
+  }
+  return escaped;
+}
+
+// A field quoted as RFC 4180 asks when it holds a comma, a quote or a line break.
+bool needsCsvQuotes(std::string_view text) {
+  return text.find_first_of(",\"\r\n") != std::string_view::npos;
+}
+
+std::string csvQuoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char ch : text) {
+    if (ch == '"') quoted += '"';
+    quoted += ch;
+  }
+  return quoted;
+}
+
+// A TSV field cannot hold a tab or a line break.
+std::string tsvField(std::string_view text) {
+  std::string field(text);
+  std::replace_if(
+      field.begin(), field.end(), [](char ch) { return ch == '\t' || ch == '\n' || ch == '\r'; },
+      ' ');
+  return field;
 }
 
 }  // namespace
 
+std::string headerOf(BatchFormat format) {
+  if (format == BatchFormat::jsonl) return {};
+  std::string header(kTsvHeader);
+  if (format == BatchFormat::csv) {
+    std::replace(header.begin(), header.end(), '\t', ',');
+    header.insert(header.size() - 1, "\r");
+  }
+  return header;
+}
+
+RowWriter::RowWriter(BatchFormat format, std::string_view sourceName) : format_(format) {
+  switch (format) {
+    case BatchFormat::tsv:
+      sourceHead_ = "\t" + tsvField(sourceName) + ":";
+      setRowEnd("\n");
+      break;
+    case BatchFormat::csv:
+      if (needsCsvQuotes(sourceName)) {
+        sourceHead_ = "," + csvQuoted(sourceName) + ":";
+        setRowEnd("\"\r\n");
+      } else {
+        sourceHead_ = "," + std::string(sourceName) + ":";
+        setRowEnd("\r\n");
+      }
+      break;
+    case BatchFormat::jsonl:
+      sourceHead_ = ",\"source\":\"" + jsonEscaped(sourceName) + ":";
+      setRowEnd("\"}\n");
+      break;
+  }
+}
+
+void RowWriter::setRowEnd(std::string_view end) {
+  std::copy(end.begin(), end.end(), rowEnd_.begin());
+  rowEndLength_ = end.size();
+}
+
+char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values) const {
+  switch (format_) {
+    case BatchFormat::tsv:
+      out = putValues(putSeparated(out, '\t', row), styleOf(format_), kTsvTexts, values);
+      break;
+    case BatchFormat::csv:
+      out = putValues(putSeparated(out, ',', row), styleOf(format_), kCsvTexts, values);
+      break;
+    case BatchFormat::jsonl:
+      out = putValues(putJsonStart(out, row), styleOf(format_), kJsonTexts, values);
+      break;
+  }
+  std::memcpy(out, sourceHead_.data(), sourceHead_.size());
+  out = putInt(out + sourceHead_.size(), row.line);
+  std::memcpy(out, rowEnd_.data(), rowEnd_.size());
+  return out + rowEndLength_;
+}
+
 // Writes whole table entries and runs of x past the end of the text: the
-// caller's buffer has room to spare (kMaxRowBytes, kHandTextRoom).
+// caller's buffer has room to spare (kHandTextRoom, RowWriter::maxRowBytes).
 char* writeHandText(char* out, const Hand& hand) {
   for (int suit = 0; suit < kSuitCount; ++suit) {
     if (suit != 0) *out++ = ' ';
@@ -180,10 +395,6 @@ char* writeHandText(char* out, const Hand& hand) {
 std::string handText(const Hand& hand) {
   char text[kHandTextRoom];
   return std::string(text, writeHandText(text, hand));
-}
-
-char* writeRow(char* out, BatchFormat format, const BatchRow& row, const Evaluation& evaluation) {
-  return format == BatchFormat::tsv ? putTsv(out, row, evaluation) : putJson(out, row, evaluation);
 }
 
 }  // namespace bidgauge

@@ -1,32 +1,58 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "evaluators/fused.hpp"
 #include "hand/hand.hpp"
-#include "evaluators/evaluation.hpp"
 
 namespace bidgauge {
 
-enum class BatchFormat { tsv, jsonl };
+enum class BatchFormat { tsv, csv, jsonl };
 
-// One evaluated hand of batch output. Board and seat are known for hands from
-// a PBN deal only.
+// One evaluated hand of batch output. Board and seat are known when the
+// input gives them.
 struct BatchRow {
   std::optional<long> board;
   char seat = 0;  // 'N', 'E', 'S', 'W', or 0
   Hand hand;
+  long line = 0;  // where the hand or its deal was read
+  // The input text when it is already the hand column's text, else empty.
+  std::string_view handText;
 };
 
 inline constexpr std::string_view kTsvHeader =
     "board\tseat\thand\tknr\tknr_opens\tzar\tzar_opens\tkleinman\tkleinman_quality\t"
-    "kleinman_opens\thonor_tricks\thonor_tricks_opens\n";
+    "kleinman_opens\thonor_tricks\thonor_tricks_opens\thcp\tsource\n";
 
-// Room to give writeRow: no row is longer, whatever the hand and board, and
-// the writer may scribble a little past the row's end.
-inline constexpr std::size_t kMaxRowBytes = 320;
+// The header line of a format: the column names, none for JSON lines.
+std::string headerOf(BatchFormat format);
+
+// Writes rows of one input, whose name makes the source column.
+class RowWriter {
+ public:
+  RowWriter(BatchFormat format, std::string_view sourceName);
+
+  // Room to give write(): no row is longer, and the writer may scribble a
+  // little past the row's end.
+  std::size_t maxRowBytes() const { return kMostFixedBytes + sourceHead_.size(); }
+
+  // Writes one line of output and returns its end.
+  char* write(char* out, const BatchRow& row, const HandValues& values) const;
+
+ private:
+  static constexpr std::size_t kMostFixedBytes = 640;
+
+  void setRowEnd(std::string_view end);
+
+  BatchFormat format_;
+  std::string sourceHead_;  // up to the line number of the source column
+  std::array<char, 4> rowEnd_{};
+  std::size_t rowEndLength_ = 0;
+};
 
 // The hand on one line: the suits in order separated by one blank, named cards
 // from the Ace down with the ten as T, then an x per spot card, '-' for a void:
@@ -37,8 +63,5 @@ std::string handText(const Hand& hand);
 // scribble up to 16 bytes past its end.
 inline constexpr std::size_t kHandTextRoom = 48;
 char* writeHandText(char* out, const Hand& hand);
-
-// Writes one line of output (at most kMaxRowBytes) and returns its end.
-char* writeRow(char* out, BatchFormat format, const BatchRow& row, const Evaluation& evaluation);
 
 }  // namespace bidgauge

@@ -7,6 +7,7 @@
 #include "evaluators/byte_counts.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -119,14 +120,12 @@ constexpr auto kSuitCounts = tabulateHoldings<ByteCounts>([](const Holding& h) {
 });
 
 template <class Trace>
-CulbertsonResult countHand(SuitKeys keys, Trace& trace) {
-  const ByteCounts sum = sumOverSuits(
-      keys, trace, kSuitCounts, [](const Holding& h, auto& t) { return packed(countSuit(h, t)); });
-  int halfTricks = sum[kHalfTricks];
-  int plusValues = sum[kPlusValues];
+CulbertsonResult finishHand(const SuitCount& sum, Trace& trace) {
+  int halfTricks = sum.halfTricks;
+  int plusValues = sum.plusValues;
   // A Kx and a Qx in different suits make a full trick; the Queen's plus-value
   // goes so that neither holding counts twice.
-  const int combined = std::min(sum[kKx], sum[kQx]);
+  const int combined = std::min(sum.kx, sum.qx);
   trace.add(2 * combined, [] { return "K x and Q x combine"; });
   trace.add(-combined, [] { return "plus-value of Q x withdrawn"; });
   halfTricks += combined;
@@ -137,11 +136,33 @@ CulbertsonResult countHand(SuitKeys keys, Trace& trace) {
   return {halfTricks, halfTricks >= kCulbertsonOpeningHalves};
 }
 
+template <class Trace>
+CulbertsonResult countHand(SuitKeys keys, Trace& trace) {
+  const ByteCounts sum = sumOverSuits(
+      keys, trace, kSuitCounts, [](const Holding& h, auto& t) { return packed(countSuit(h, t)); });
+  return finishHand(SuitCount{sum[kHalfTricks], sum[kPlusValues], sum[kKx], sum[kQx]}, trace);
+}
+
 }  // namespace
 
 CulbertsonResult evaluateCulbertson(SuitKeys keys) {
   NoTrace trace;
   return countHand(keys, trace);
+}
+
+void addCulbertsonParts(int key, SuitParts& parts) {
+  const ByteCounts& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.culbertsonHalfTricks += count[kHalfTricks];
+  parts.culbertsonPlusValues += count[kPlusValues];
+  parts.culbertsonKx += count[kKx];
+  parts.culbertsonQx += count[kQx];
+}
+
+CulbertsonResult culbertsonFromParts(const SuitParts& sum) {
+  NoTrace trace;
+  return finishHand(SuitCount{sum.culbertsonHalfTricks, sum.culbertsonPlusValues, sum.culbertsonKx,
+                              sum.culbertsonQx},
+                    trace);
 }
 
 CulbertsonResult evaluateCulbertson(const Hand& hand) {

@@ -7,6 +7,7 @@
 #include "evaluators/breakdown.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -96,23 +97,23 @@ constexpr auto kSuitCounts = tabulateHoldings<SuitCount>([](const Holding& h) {
   return countSuit(h, trace);
 });
 
-// Quality by remainder -2 .. 2. The remainder carries the sign of the total, so a
-// negative one means ordinary.
-constexpr std::array<int, 5> kQualityByRemainder = {0, 0, -1, 0, 1};
+template <class Trace>
+KleinmanResult finishHand(int suitTotal, int shortSuits, Trace& trace) {
+  int total = suitTotal;
+  // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
+  if (shortSuits == 0) {
+    trace.add(-2, [] { return "4-3-3-3 hand"; });
+    total -= 2;
+  }
+  const int points = total / 3;
+  return {points, kleinmanQuality(total), points >= kKleinmanOpening};
+}
 
 template <class Trace>
 KleinmanResult countHand(SuitKeys keys, Trace& trace) {
   const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
                                      [](const Holding& h, auto& t) { return countSuit(h, t); });
-  int total = sum.total;
-  // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
-  if (sum.shortSuits == 0) {
-    trace.add(-2, [] { return "4-3-3-3 hand"; });
-    total -= 2;
-  }
-  const int points = total / 3;
-  const auto remainder = static_cast<std::size_t>(total - 3 * points + 2);
-  return {points, kQualityByRemainder[remainder], points >= kKleinmanOpening};
+  return finishHand(sum.total, sum.shortSuits, trace);
 }
 
 }  // namespace
@@ -120,6 +121,17 @@ KleinmanResult countHand(SuitKeys keys, Trace& trace) {
 KleinmanResult evaluateKleinman(SuitKeys keys) {
   NoTrace trace;
   return countHand(keys, trace);
+}
+
+void addKleinmanParts(int key, SuitParts& parts) {
+  const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.kleinmanTotal += count.total;
+  parts.kleinmanShortSuits += count.shortSuits;
+}
+
+KleinmanResult kleinmanFromParts(const SuitParts& sum) {
+  NoTrace trace;
+  return finishHand(sum.kleinmanTotal, sum.kleinmanShortSuits, trace);
 }
 
 KleinmanResult evaluateKleinman(const Hand& hand) {

@@ -7,6 +7,7 @@
 #include "evaluators/breakdown.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -158,12 +159,17 @@ constexpr int distributionAdjustment(int shortSuitPoints, Trace& trace) {
 }
 
 template <class Trace>
+KnrResult finishHand(int suitHundredths, int shortSuitPoints, Trace& trace) {
+  const int hundredths = suitHundredths + kHundredths * shortSuitPoints +
+                         distributionAdjustment(shortSuitPoints, trace);
+  return {hundredths, hundredths >= kKnrOpeningHundredths};
+}
+
+template <class Trace>
 KnrResult countHand(SuitKeys keys, Trace& trace) {
   const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
                                      [](const Holding& h, auto& t) { return countSuit(h, t); });
-  const int hundredths = sum.hundredths + kHundredths * sum.shortSuitPoints +
-                         distributionAdjustment(sum.shortSuitPoints, trace);
-  return {hundredths, hundredths >= kKnrOpeningHundredths};
+  return finishHand(sum.hundredths, sum.shortSuitPoints, trace);
 }
 
 }  // namespace
@@ -171,6 +177,17 @@ KnrResult countHand(SuitKeys keys, Trace& trace) {
 KnrResult evaluateKnR(SuitKeys keys) {
   NoTrace trace;
   return countHand(keys, trace);
+}
+
+void addKnrParts(int key, SuitParts& parts) {
+  const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.knrHundredths += count.hundredths;
+  parts.knrShortSuitPoints += count.shortSuitPoints;
+}
+
+KnrResult knrFromParts(const SuitParts& sum) {
+  NoTrace trace;
+  return finishHand(sum.knrHundredths, sum.knrShortSuitPoints, trace);
 }
 
 KnrResult evaluateKnR(const Hand& hand) {

@@ -8,6 +8,7 @@
 #include "evaluators/byte_counts.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -92,15 +93,21 @@ int concentration(int hcp, int hcpSuits, Trace& trace) {
 }
 
 template <class Trace>
+ZarResult finishHand(const std::array<int, kSuitCount>& lengths, int hcp, int controls,
+                     int hcpSuits, int honoursOnlySuits, Trace& trace) {
+  const int shape = shapePoints(lengths, trace);
+  const int bonus = concentration(hcp, hcpSuits, trace);
+  const int points = shape + hcp + controls + bonus - honoursOnlySuits;
+  return {points, points >= kZarOpening};
+}
+
+template <class Trace>
 ZarResult countHand(SuitKeys keys, Trace& trace) {
   const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
                                      [](const Holding& h, auto& t) { return countSuit(h, t); });
   const std::array<int, kSuitCount> lengths = {lengthOfKey(keys[0]), lengthOfKey(keys[1]),
                                                lengthOfKey(keys[2]), lengthOfKey(keys[3])};
-  const int shape = shapePoints(lengths, trace);
-  const int bonus = concentration(sum[kHcp], sum[kHcpSuit], trace);
-  const int points = shape + sum[kHcp] + sum[kControls] + bonus - sum[kHonoursOnly];
-  return {points, points >= kZarOpening};
+  return finishHand(lengths, sum[kHcp], sum[kControls], sum[kHcpSuit], sum[kHonoursOnly], trace);
 }
 
 }  // namespace
@@ -108,6 +115,20 @@ ZarResult countHand(SuitKeys keys, Trace& trace) {
 ZarResult evaluateZar(SuitKeys keys) {
   NoTrace trace;
   return countHand(keys, trace);
+}
+
+void addZarParts(int key, SuitParts& parts) {
+  const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.hcp += count[kHcp];
+  parts.zarControls += count[kControls];
+  parts.zarHcpSuits += count[kHcpSuit];
+  parts.zarHonoursOnlySuits += count[kHonoursOnly];
+}
+
+ZarResult zarFromParts(const SuitParts& sum, const std::array<int, kSuitCount>& lengths) {
+  NoTrace trace;
+  return finishHand(lengths, sum.hcp, sum.zarControls, sum.zarHcpSuits, sum.zarHonoursOnlySuits,
+                    trace);
 }
 
 ZarResult evaluateZar(const Hand& hand) {

@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "hand/cp437.hpp"
-#include "hand/card_tables.hpp"
 #include "evaluators/breakdown.hpp"
+#include "evaluators/kleinman.hpp"
+#include "hand/card_tables.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 namespace {
@@ -69,9 +70,10 @@ std::string kleinmanTotal(const Breakdown& terms, const ResultRow& row) {
   for (const BreakdownTerm& term : terms) total += hundredthsOf(term.value) / 100;
   const int points = total / 3;
   const int remainder = total - 3 * points;
-  const char* quality = remainder == 2 ? "good, +" : remainder == 0 ? "bad, -" : "ordinary";
+  const int quality = kleinmanQuality(total);
+  const char* word = quality > 0 ? "good, +" : quality < 0 ? "bad, -" : "ordinary";
   return "total " + std::to_string(total) + " / 3 = " + std::to_string(points) + ", remainder " +
-         std::to_string(remainder) + " (" + quality + "): " + trimmed(cp437ToUtf8(row.text));
+         std::to_string(remainder) + " (" + word + "): " + trimmed(cp437ToUtf8(row.text));
 }
 
 struct Line {
