@@ -8,36 +8,37 @@
 namespace bidgauge {
 namespace {
 
-// Counts kept for each suit in one 16-bit lane: 5 bits each for the cards,
-// the spot cards among them and the void marks. The quick path takes no line
-// longer than kLongest, so no count can overflow its bits.
+// Counts kept for each suit in one 16-bit lane: 5 bits each for the spot
+// cards and the void marks. The quick path takes no line longer than
+// kLongest, so no count can overflow its bits.
 constexpr std::size_t kLongest = 19;  // 13 cards, 3 separators, 3 void marks
-constexpr std::uint16_t kOneCard = 1;
-constexpr std::uint16_t kOneSpot = 1 << 5;
-constexpr std::uint16_t kOneVoidMark = 1 << 10;
+constexpr std::uint16_t kOneSpot = 1;
+constexpr std::uint16_t kOneVoidMark = 1 << 5;
 constexpr unsigned kCountMask = 31;
 
-// Separator, stray-character and not-as-written counts, 5 bits each, in one word.
+// Separator, named-card, stray-character and not-as-written counts, 5 bits
+// each, in one word.
 constexpr std::uint32_t kOneBlank = 1;
 constexpr std::uint32_t kOneDot = 1 << 5;
-constexpr std::uint32_t kOneOther = 1 << 10;
-constexpr std::uint32_t kOneUnusual = 1 << 15;  // a key the hand column writes otherwise
+constexpr std::uint32_t kOneNamed = 1 << 10;
+constexpr std::uint32_t kOneOther = 1 << 15;
+constexpr std::uint32_t kOneUnusual = 1 << 20;  // a key the hand column writes otherwise
 
-// In the card lanes, bit 15 marks a suit with spot cards: a named card after
-// it is out of order. Card bits are 1 to 13, so the mark never meets one.
-constexpr std::uint16_t kSpotMark = 1 << 15;
-constexpr std::uint16_t kRankBits = 0x3FFE;
-constexpr std::uint32_t kNeverOutOfOrder = 0xFFFF;
+// Order of the keys within a suit as the hand column writes them: named cards
+// from the Ace down, then spot cards. A key is out of order when the one before
+// it in its suit comes at or after its place; a separator starts afresh.
+constexpr std::uint8_t kSpotPlace = 14;
+constexpr std::uint8_t kAnyPlace = 15;  // never out of order
 
 // What one byte of a hand line does, for the quick path. Each field is loaded
 // on its own, so none needs unpacking.
 struct CharInfo {
-  std::uint16_t rankBit = 0;                    // the card bit of a named card
-  std::uint16_t laneBit = 0;                    // set in the suit's lane
-  std::uint32_t orderLimit = kNeverOutOfOrder;  // a lane at or above it is out of order
-  std::uint16_t counts = 0;                     // added to the suit's lane
-  std::uint32_t marks = kOneOther;              // separators, and anything left to the parser
-  std::uint8_t shift = 0;  // 16 for a separator: the next suit takes the lowest lane
+  std::uint16_t rankBit = 0;        // the card bit of a named card
+  std::uint16_t counts = 0;         // added to the suit's lane
+  std::uint32_t marks = kOneOther;  // separators, and anything left to the parser
+  std::uint8_t shift = 0;           // 16 for a separator: the next suit takes the lowest lane
+  std::uint8_t place = kAnyPlace;   // compared with the place of the key before
+  std::uint8_t placeAfter = 0;      // what the next key is compared with
 };
 
 constexpr std::array<CharInfo, 256> makeCharInfo() {
@@ -47,26 +48,37 @@ constexpr std::array<CharInfo, 256> makeCharInfo() {
   };
   for (std::size_t rank = 1; rank <= kRankLetters.size(); ++rank) {
     const auto bit = static_cast<std::uint16_t>(rankBit[rank]);
+    const auto place = static_cast<std::uint8_t>(rank);
     const char letter = kRankLetters[rank - 1];
-    set(letter, CharInfo{bit, bit, bit, kOneCard, 0, 0});
+    set(letter, CharInfo{bit, 0, kOneNamed, 0, place, place});
     if (letter >= 'A' && letter <= 'Z') {
-      set(static_cast<char>(letter - 'A' + 'a'), CharInfo{bit, bit, bit, kOneCard, kOneUnusual, 0});
+      set(static_cast<char>(letter - 'A' + 'a'),
+          CharInfo{bit, 0, kOneNamed + kOneUnusual, 0, place, place});
     }
   }
   CharInfo ten = table[static_cast<unsigned char>('T')];
-  ten.marks = kOneUnusual;
+  ten.marks += kOneUnusual;
   set('1', ten);
   set('0', ten);
-  set('x', CharInfo{0, kSpotMark, kNeverOutOfOrder, kOneCard + kOneSpot, 0, 0});
-  set('X', CharInfo{0, kSpotMark, kNeverOutOfOrder, kOneCard + kOneSpot, kOneUnusual, 0});
-  set('-', CharInfo{0, 0, kNeverOutOfOrder, kOneVoidMark, 0, 0});
-  set(' ', CharInfo{0, 0, kNeverOutOfOrder, 0, kOneBlank, 16});
-  set('\t', CharInfo{0, 0, kNeverOutOfOrder, 0, kOneBlank + kOneUnusual, 16});
-  set('.', CharInfo{0, 0, kNeverOutOfOrder, 0, kOneDot, 16});
+  set('x', CharInfo{0, kOneSpot, 0, 0, kAnyPlace, kSpotPlace});
+  set('X', CharInfo{0, kOneSpot, kOneUnusual, 0, kAnyPlace, kSpotPlace});
+  set('-', CharInfo{0, kOneVoidMark, 0, 0, kAnyPlace, 0});
+  set(' ', CharInfo{0, 0, kOneBlank, 16, kAnyPlace, 0});
+  set('\t', CharInfo{0, 0, kOneBlank + kOneUnusual, 16, kAnyPlace, 0});
+  set('.', CharInfo{0, 0, kOneDot, 16, kAnyPlace, 0});
   return table;
 }
 
 constexpr std::array<CharInfo, 256> kChars = makeCharInfo();
+
+// The number of set bits in each 16-bit lane, in the lane's low byte; without
+// a popcount instruction, which not every x86-64 has.
+constexpr std::uint64_t laneBitCounts(std::uint64_t x) {
+  x -= x >> 1 & 0x5555555555555555U;
+  x = (x & 0x3333333333333333U) + (x >> 2 & 0x3333333333333333U);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FU;
+  return (x + (x >> 8)) & 0x00FF00FF00FF00FFU;
+}
 
 }  // namespace
 
@@ -76,52 +88,59 @@ HandFormat formatOf(std::string_view text) {
 
 // Without a branch per character: the card bits and the counts of a suit
 // are kept in the lowest 16 bits of two words, and each separator moves the
-// suits read so far up by 16 bits. The rules are checked once the line is read.
+// suits read so far up by 16 bits. Card bits are added, not or-ed: a card
+// given twice then shows as fewer bits than named cards. The rules are
+// checked once the line is read.
 std::optional<QuickHand> quickRead(std::string_view text) {
   if (text.size() > kLongest) return std::nullopt;
   std::uint64_t cards = 0;
   std::uint64_t counts = 0;
-  std::uint64_t duplicates = 0;
   std::uint32_t marks = 0;
-  bool outOfOrder = false;
+  unsigned outOfOrder = 0;
+  unsigned place = 0;
   for (const char ch : text) {
     const CharInfo& info = kChars[static_cast<unsigned char>(ch)];
-    const std::uint64_t moved = cards << info.shift;
-    duplicates |= moved & info.rankBit;
-    outOfOrder |= (moved & 0xFFFFU) >= info.orderLimit;
-    cards = moved | info.laneBit;
+    cards = (cards << info.shift) + info.rankBit;
     counts = (counts << info.shift) + info.counts;
     marks += info.marks;
+    outOfOrder += place >= info.place;
+    place = info.placeAfter;
   }
   const unsigned blanks = marks & kCountMask;
   const unsigned dots = marks >> 5 & kCountMask;
-  const unsigned others = marks >> 10 & kCountMask;
-  const unsigned unusual = marks >> 15;
+  const unsigned named = marks >> 10 & kCountMask;
+  const unsigned others = marks >> 15 & kCountMask;
+  const unsigned unusual = marks >> 20;
   // Blanks and dots never mix: a dotted hand holds no blank.
   const bool dotted = dots != 0;
-  if (others != 0 || duplicates != 0 || blanks + dots != 3 || (dotted && blanks != 0)) {
+  const std::uint64_t bitCounts = laneBitCounts(cards);
+  // Every lane count is below 256, so multiplying adds them up in the top byte.
+  const auto bits = static_cast<unsigned>(bitCounts * 0x0001000100010001U >> 48);
+  if (others != 0 || blanks + dots != 3 || (dotted && blanks != 0) || bits != named) {
     return std::nullopt;
   }
   QuickHand quick;
   Hand& hand = quick.hand;
-  int total = 0;
+  unsigned total = 0;
   bool valid = true;
   for (int suit = 0; suit < kSuitCount; ++suit) {
     const auto at = static_cast<unsigned>(16 * (kClubs - suit));
     const auto lane = static_cast<unsigned>(counts >> at);
-    const unsigned length = lane & kCountMask;
-    const unsigned voidMarks = lane >> 10 & kCountMask;
+    const auto suitCards = static_cast<std::uint16_t>(cards >> at);
+    const unsigned spots = lane & kCountMask;
+    const unsigned voidMarks = lane >> 5 & kCountMask;
+    const unsigned length = static_cast<unsigned>(bitCounts >> at & 0xFFU) + spots;
     // A suit is cards alone or one void mark alone; only a dotted hand may
     // leave a void as an empty group.
     valid = valid && (voidMarks == 0 ? length != 0 || dotted : voidMarks == 1 && length == 0);
-    hand.suitCards[suit] = static_cast<std::int16_t>(cards >> at & kRankBits);
-    hand.spotCount[suit] = static_cast<std::int16_t>(lane >> 5 & kCountMask);
+    hand.suitCards[suit] = static_cast<std::int16_t>(suitCards);
+    hand.spotCount[suit] = static_cast<std::int16_t>(spots);
     hand.suitLength[suit] = static_cast<std::int16_t>(length);
-    total += static_cast<int>(length);
+    total += length;
   }
   if (!valid || total != kCardsInHand) return std::nullopt;
   hand.cardCount = kCardsInHand;
-  quick.written = !dotted && unusual == 0 && !outOfOrder;
+  quick.written = !dotted && unusual == 0 && outOfOrder == 0;
   return quick;
 }
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "app/main_screen.hpp"
 #include "console/colors.hpp"
 #include "hand/cp437.hpp"
-#include "app/main_screen.hpp"
 #include "results/results_panel.hpp"
 
 namespace bidgauge {

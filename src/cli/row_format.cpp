@@ -57,6 +57,35 @@ constexpr char* putInt(char* out, long value) {
   return out;
 }
 
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// putInt for the line and board numbers of every row: two digits a step,
+// written from the end once the digits are counted.
+char* putCount(char* out, unsigned long value) {
+  int digits = 1;
+  for (unsigned long limit = 10; value >= limit && digits < 19; limit *= 10) ++digits;
+  char* end = out + digits;
+  char* at = end;
+  while (value >= 100) {
+    at -= 2;
+    std::memcpy(at, &kDigitPairs[2 * (value % 100)], 2);
+    value /= 100;
+  }
+  if (value >= 10) {
+    std::memcpy(at - 2, &kDigitPairs[2 * value], 2);
+  } else {
+    at[-1] = static_cast<char>('0' + value);
+  }
+  return end;
+}
+
 // 5 -> "2.5", 4 -> "2"
 constexpr char* putHalves(char* out, int halves) {
   out = putInt(out, halves / 2);
@@ -249,7 +278,7 @@ char* putHand(char* out, const BatchRow& row) {
 }
 
 char* putSeparated(char* out, char separator, const BatchRow& row) {
-  if (row.board) out = putInt(out, *row.board);
+  if (row.board) out = putCount(out, static_cast<unsigned long>(*row.board));
   *out++ = separator;
   if (row.seat != 0) *out++ = row.seat;
   *out++ = separator;
@@ -258,7 +287,7 @@ char* putSeparated(char* out, char separator, const BatchRow& row) {
 
 char* putJsonStart(char* out, const BatchRow& row) {
   out = putText(out, "{\"board\":");
-  out = row.board ? putInt(out, *row.board) : putText(out, "null");
+  out = row.board ? putCount(out, static_cast<unsigned long>(*row.board)) : putText(out, "null");
   out = putText(out, ",\"seat\":");
   if (row.seat != 0) {
     *out++ = '"';
@@ -366,7 +395,7 @@ char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values)
       break;
   }
   std::memcpy(out, sourceHead_.data(), sourceHead_.size());
-  out = putInt(out + sourceHead_.size(), row.line);
+  out = putCount(out + sourceHead_.size(), static_cast<unsigned long>(row.line));
   std::memcpy(out, rowEnd_.data(), rowEnd_.size());
   return out + rowEndLength_;
 }
