@@ -15,6 +15,9 @@ constexpr std::size_t kLongest = 19;  // 13 cards, 3 separators, 3 void marks
 constexpr std::uint16_t kOneSpot = 1;
 constexpr std::uint16_t kOneVoidMark = 1 << 5;
 constexpr unsigned kCountMask = 31;
+constexpr std::uint64_t kEveryLane = 0x0001000100010001U;
+constexpr std::uint64_t kLaneCounts = kCountMask * kEveryLane;
+constexpr std::uint64_t kLaneHigh = 0x8000U * kEveryLane;
 
 // Separator, named-card, stray-character and not-as-written counts, 5 bits
 // each, in one word.
@@ -113,32 +116,30 @@ std::optional<QuickHand> quickRead(std::string_view text) {
   const unsigned unusual = marks >> 20;
   // Blanks and dots never mix: a dotted hand holds no blank.
   const bool dotted = dots != 0;
-  const std::uint64_t bitCounts = laneBitCounts(cards);
-  // Every lane count is below 256, so multiplying adds them up in the top byte.
-  const auto bits = static_cast<unsigned>(bitCounts * 0x0001000100010001U >> 48);
-  if (others != 0 || blanks + dots != 3 || (dotted && blanks != 0) || bits != named) {
+  // Each suit's length in its lane: its named cards and its spot cards.
+  const std::uint64_t lengths = laneBitCounts(cards) + (counts & kLaneCounts);
+  // Every lane is below 256, so multiplying adds them up in the top lane.
+  const auto total = static_cast<unsigned>(lengths * kEveryLane >> 48);
+  const auto namedTotal = static_cast<unsigned>(laneBitCounts(cards) * kEveryLane >> 48);
+  // A suit is cards alone or one void mark alone; only a dotted hand may
+  // leave a void as an empty group.
+  const std::uint64_t holdsCards = (lengths + kLaneHigh - kEveryLane) & kLaneHigh;
+  const std::uint64_t voidMarks = counts >> 5 & kLaneCounts;
+  const std::uint64_t oneVoidMark = voidMarks << 15;
+  const bool suitsValid = (voidMarks & ~kEveryLane) == 0 && (holdsCards & oneVoidMark) == 0 &&
+                          (dotted || (holdsCards | oneVoidMark) == kLaneHigh);
+  if (others != 0 || blanks + dots != 3 || (dotted && blanks != 0) || namedTotal != named ||
+      total != kCardsInHand || !suitsValid) {
     return std::nullopt;
   }
   QuickHand quick;
   Hand& hand = quick.hand;
-  unsigned total = 0;
-  bool valid = true;
   for (int suit = 0; suit < kSuitCount; ++suit) {
     const auto at = static_cast<unsigned>(16 * (kClubs - suit));
-    const auto lane = static_cast<unsigned>(counts >> at);
-    const auto suitCards = static_cast<std::uint16_t>(cards >> at);
-    const unsigned spots = lane & kCountMask;
-    const unsigned voidMarks = lane >> 5 & kCountMask;
-    const unsigned length = static_cast<unsigned>(bitCounts >> at & 0xFFU) + spots;
-    // A suit is cards alone or one void mark alone; only a dotted hand may
-    // leave a void as an empty group.
-    valid = valid && (voidMarks == 0 ? length != 0 || dotted : voidMarks == 1 && length == 0);
-    hand.suitCards[suit] = static_cast<std::int16_t>(suitCards);
-    hand.spotCount[suit] = static_cast<std::int16_t>(spots);
-    hand.suitLength[suit] = static_cast<std::int16_t>(length);
-    total += length;
+    hand.suitCards[suit] = static_cast<std::int16_t>(cards >> at);
+    hand.spotCount[suit] = static_cast<std::int16_t>(counts >> at & kCountMask);
+    hand.suitLength[suit] = static_cast<std::int16_t>(lengths >> at & 0xFFU);
   }
-  if (!valid || total != kCardsInHand) return std::nullopt;
   hand.cardCount = kCardsInHand;
   quick.written = !dotted && unusual == 0 && outOfOrder == 0;
   return quick;

@@ -359,30 +359,47 @@ RowWriter::RowWriter(BatchFormat format, std::string_view sourceName) : format_(
   switch (format) {
     case BatchFormat::tsv:
       sourceHead_ = "\t" + tsvField(sourceName) + ":";
-      setRowEnd("\n");
+      rowEnd_ = "\n";
       break;
     case BatchFormat::csv:
       if (needsCsvQuotes(sourceName)) {
         sourceHead_ = "," + csvQuoted(sourceName) + ":";
-        setRowEnd("\"\r\n");
+        rowEnd_ = "\"\r\n";
       } else {
         sourceHead_ = "," + std::string(sourceName) + ":";
-        setRowEnd("\r\n");
+        rowEnd_ = "\r\n";
       }
       break;
     case BatchFormat::jsonl:
       sourceHead_ = ",\"source\":\"" + jsonEscaped(sourceName) + ":";
-      setRowEnd("\"}\n");
+      rowEnd_ = "\"}\n";
       break;
   }
 }
 
-void RowWriter::setRowEnd(std::string_view end) {
-  std::copy(end.begin(), end.end(), rowEnd_.begin());
-  rowEndLength_ = end.size();
+void RowWriter::setLine(long line) {
+  if (line == line_) return;
+  if (line == line_ + 1 && line_ >= 0) {
+    std::size_t at = sourceLength_ - rowEnd_.size();
+    while (at > sourceHead_.size() && source_[at - 1] == '9') source_[--at] = '0';
+    if (at > sourceHead_.size()) {
+      ++source_[at - 1];
+      line_ = line;
+      return;
+    }
+  }
+  // A new number of digits, or a line out of turn: written afresh.
+  char digits[24];
+  const std::string_view number(digits, putCount(digits, static_cast<unsigned long>(line)));
+  source_ = sourceHead_;
+  source_ += number;
+  source_ += rowEnd_;
+  sourceLength_ = source_.size();
+  source_.resize((sourceLength_ / kChunk + 1) * kChunk);
+  line_ = line;
 }
 
-char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values) const {
+char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values) {
   switch (format_) {
     case BatchFormat::tsv:
       out = putValues(putSeparated(out, '\t', row), styleOf(format_), kTsvTexts, values);
@@ -394,10 +411,11 @@ char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values)
       out = putValues(putJsonStart(out, row), styleOf(format_), kJsonTexts, values);
       break;
   }
-  std::memcpy(out, sourceHead_.data(), sourceHead_.size());
-  out = putCount(out + sourceHead_.size(), static_cast<unsigned long>(row.line));
-  std::memcpy(out, rowEnd_.data(), rowEnd_.size());
-  return out + rowEndLength_;
+  setLine(row.line);
+  for (std::size_t done = 0; done < sourceLength_; done += kChunk) {
+    std::memcpy(out + done, source_.data() + done, kChunk);
+  }
+  return out + sourceLength_;
 }
 
 // Writes whole table entries and runs of x past the end of the text: the

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -41,17 +40,22 @@ class RowWriter {
   std::size_t maxRowBytes() const { return kMostFixedBytes + sourceHead_.size(); }
 
   // Writes one line of output and returns its end.
-  char* write(char* out, const BatchRow& row, const HandValues& values) const;
+  char* write(char* out, const BatchRow& row, const HandValues& values);
 
  private:
   static constexpr std::size_t kMostFixedBytes = 640;
+  static constexpr std::size_t kChunk = 32;  // the source text is copied in whole chunks
 
-  void setRowEnd(std::string_view end);
+  // The source column's text and the row's end for `line`: rows come line
+  // after line, so the number is mostly counted on from the last row's.
+  void setLine(long line);
 
   BatchFormat format_;
   std::string sourceHead_;  // up to the line number of the source column
-  std::array<char, 4> rowEnd_{};
-  std::size_t rowEndLength_ = 0;
+  std::string rowEnd_;
+  std::string source_;  // sourceHead_, the line number and rowEnd_, then room to copy chunks
+  std::size_t sourceLength_ = 0;
+  long line_ = -1;
 };
 
 // The hand on one line: the suits in order separated by one blank, named cards

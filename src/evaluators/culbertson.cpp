@@ -5,6 +5,7 @@
 
 #include "evaluators/breakdown.hpp"
 #include "evaluators/byte_counts.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
 #include "evaluators/suit_parts.hpp"
@@ -120,27 +121,10 @@ constexpr auto kSuitCounts = tabulateHoldings<ByteCounts>([](const Holding& h) {
 });
 
 template <class Trace>
-CulbertsonResult finishHand(const SuitCount& sum, Trace& trace) {
-  int halfTricks = sum.halfTricks;
-  int plusValues = sum.plusValues;
-  // A Kx and a Qx in different suits make a full trick; the Queen's plus-value
-  // goes so that neither holding counts twice.
-  const int combined = std::min(sum.kx, sum.qx);
-  trace.add(2 * combined, [] { return "K x and Q x combine"; });
-  trace.add(-combined, [] { return "plus-value of Q x withdrawn"; });
-  halfTricks += combined;
-  plusValues -= combined;
-  // Plus-values count in pairs.
-  trace.add(-(plusValues % 2), [] { return "odd plus-value dropped"; });
-  halfTricks += plusValues / 2;
-  return {halfTricks, halfTricks >= kCulbertsonOpeningHalves};
-}
-
-template <class Trace>
 CulbertsonResult countHand(SuitKeys keys, Trace& trace) {
   const ByteCounts sum = sumOverSuits(
       keys, trace, kSuitCounts, [](const Holding& h, auto& t) { return packed(countSuit(h, t)); });
-  return finishHand(SuitCount{sum[kHalfTricks], sum[kPlusValues], sum[kKx], sum[kQx]}, trace);
+  return totals::culbertson(sum[kHalfTricks], sum[kPlusValues], sum[kKx], sum[kQx], trace);
 }
 
 }  // namespace
@@ -156,13 +140,6 @@ void addCulbertsonParts(int key, SuitParts& parts) {
   parts.culbertsonPlusValues += count[kPlusValues];
   parts.culbertsonKx += count[kKx];
   parts.culbertsonQx += count[kQx];
-}
-
-CulbertsonResult culbertsonFromParts(const SuitParts& sum) {
-  NoTrace trace;
-  return finishHand(SuitCount{sum.culbertsonHalfTricks, sum.culbertsonPlusValues, sum.culbertsonKx,
-                              sum.culbertsonQx},
-                    trace);
 }
 
 CulbertsonResult evaluateCulbertson(const Hand& hand) {

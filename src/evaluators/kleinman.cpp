@@ -5,6 +5,7 @@
 #include <string>
 
 #include "evaluators/breakdown.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
 #include "evaluators/suit_parts.hpp"
@@ -98,22 +99,10 @@ constexpr auto kSuitCounts = tabulateHoldings<SuitCount>([](const Holding& h) {
 });
 
 template <class Trace>
-KleinmanResult finishHand(int suitTotal, int shortSuits, Trace& trace) {
-  int total = suitTotal;
-  // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
-  if (shortSuits == 0) {
-    trace.add(-2, [] { return "4-3-3-3 hand"; });
-    total -= 2;
-  }
-  const int points = total / 3;
-  return {points, kleinmanQuality(total), points >= kKleinmanOpening};
-}
-
-template <class Trace>
 KleinmanResult countHand(SuitKeys keys, Trace& trace) {
   const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
                                      [](const Holding& h, auto& t) { return countSuit(h, t); });
-  return finishHand(sum.total, sum.shortSuits, trace);
+  return totals::kleinman(sum.total, sum.shortSuits, trace);
 }
 
 }  // namespace
@@ -127,11 +116,6 @@ void addKleinmanParts(int key, SuitParts& parts) {
   const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
   parts.kleinmanTotal += count.total;
   parts.kleinmanShortSuits += count.shortSuits;
-}
-
-KleinmanResult kleinmanFromParts(const SuitParts& sum) {
-  NoTrace trace;
-  return finishHand(sum.kleinmanTotal, sum.kleinmanShortSuits, trace);
 }
 
 KleinmanResult evaluateKleinman(const Hand& hand) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "evaluators/breakdown.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
 #include "evaluators/suit_parts.hpp"
@@ -16,7 +17,7 @@ namespace {
 // Counted in hundredths. High-card, support and swallow sums are multiples of a
 // half and honour values multiples of a quarter, so every term is a whole number
 // of hundredths and the total needs no rounding.
-constexpr int kHundredths = 100;
+constexpr int kHundredths = totals::kKnrHundredths;
 
 struct SuitCount {
   std::int16_t hundredths = 0;      // suit quality + honour value
@@ -148,28 +149,10 @@ constexpr auto kSuitCounts = tabulateHoldings<SuitCount>([](const Holding& h) {
 });
 
 template <class Trace>
-constexpr int distributionAdjustment(int shortSuitPoints, Trace& trace) {
-  // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
-  if (shortSuitPoints == 0) {
-    trace.add(-kHundredths / 2, [] { return "4-3-3-3 hand"; });
-    return -kHundredths / 2;
-  }
-  trace.add(-kHundredths, [] { return "first distribution point discounted"; });
-  return -kHundredths;
-}
-
-template <class Trace>
-KnrResult finishHand(int suitHundredths, int shortSuitPoints, Trace& trace) {
-  const int hundredths = suitHundredths + kHundredths * shortSuitPoints +
-                         distributionAdjustment(shortSuitPoints, trace);
-  return {hundredths, hundredths >= kKnrOpeningHundredths};
-}
-
-template <class Trace>
 KnrResult countHand(SuitKeys keys, Trace& trace) {
   const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
                                      [](const Holding& h, auto& t) { return countSuit(h, t); });
-  return finishHand(sum.hundredths, sum.shortSuitPoints, trace);
+  return totals::knr(sum.hundredths, sum.shortSuitPoints, trace);
 }
 
 }  // namespace
@@ -183,11 +166,6 @@ void addKnrParts(int key, SuitParts& parts) {
   const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
   parts.knrHundredths += count.hundredths;
   parts.knrShortSuitPoints += count.shortSuitPoints;
-}
-
-KnrResult knrFromParts(const SuitParts& sum) {
-  NoTrace trace;
-  return finishHand(sum.knrHundredths, sum.knrShortSuitPoints, trace);
 }
 
 KnrResult evaluateKnR(const Hand& hand) {

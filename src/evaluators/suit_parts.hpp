@@ -3,6 +3,7 @@
 #include <array>
 
 #include "evaluators/evaluation.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 
 namespace bidgauge {
@@ -33,9 +34,26 @@ void addKleinmanParts(int key, SuitParts& parts);
 void addCulbertsonParts(int key, SuitParts& parts);
 
 // Each method's result from the sums over the four suits.
-KnrResult knrFromParts(const SuitParts& sum);
-ZarResult zarFromParts(const SuitParts& sum, const std::array<int, kSuitCount>& lengths);
-KleinmanResult kleinmanFromParts(const SuitParts& sum);
-CulbertsonResult culbertsonFromParts(const SuitParts& sum);
+inline KnrResult knrFromParts(const SuitParts& sum) {
+  NoTrace trace;
+  return totals::knr(sum.knrHundredths, sum.knrShortSuitPoints, trace);
+}
+
+inline ZarResult zarFromParts(const SuitParts& sum, const std::array<int, kSuitCount>& lengths) {
+  NoTrace trace;
+  return totals::zar(lengths, sum.hcp, sum.zarControls, sum.zarHcpSuits, sum.zarHonoursOnlySuits,
+                     trace);
+}
+
+inline KleinmanResult kleinmanFromParts(const SuitParts& sum) {
+  NoTrace trace;
+  return totals::kleinman(sum.kleinmanTotal, sum.kleinmanShortSuits, trace);
+}
+
+inline CulbertsonResult culbertsonFromParts(const SuitParts& sum) {
+  NoTrace trace;
+  return totals::culbertson(sum.culbertsonHalfTricks, sum.culbertsonPlusValues, sum.culbertsonKx,
+                            sum.culbertsonQx, trace);
+}
 
 }  // namespace bidgauge
