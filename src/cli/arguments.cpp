@@ -38,7 +38,7 @@ constexpr std::string_view kUsageHead =
     "by blanks, - for a void, x for a spot card and T, 10, 1 or 0 for a ten, as in\n"
     "  bidgauge akt9xx -- qjxxx t2\n"
     "Batch input has a hand or a deal per line: typed so, dotted (KQ7543.QT2.A.J98),\n"
-    "with suit labels (S:KQ7543 H:QT2 D:A C:J98), a deal string (N:... E... S... W...),\n"
+    "with suit labels (S:KQ7543 H:QT2 D:A C:J98), a deal (N:KQ7543.QT2.A.J98 ...),\n"
     "a deal generator's line or a LIN md| deal; or it is a PBN file.\n"
     "\n"
     "Options:\n";

@@ -104,7 +104,7 @@ class InputReader {
       deal_ = std::move(deal);
       dealLine_ = tag.line;
     } else {
-      report(tag.line, "malformed Deal tag: " + error);
+      report(tag.line, error);
     }
   }
 

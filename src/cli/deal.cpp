@@ -193,7 +193,8 @@ int seatIndex(char letter) {
   return index == std::string_view::npos ? -1 : static_cast<int>(index);
 }
 
-std::optional<DealHands> readDeal(std::string_view value, int firstPosition, std::string& error) {
+std::optional<DealHands> readDealString(std::string_view value, int firstPosition,
+                                         std::string& error) {
   const int seat = value.size() >= 2 && value[1] == ':' ? seatIndex(value[0]) : -1;
   if (seat < 0) {
     error = "it must start with N:, E:, S: or W:";

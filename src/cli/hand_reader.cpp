@@ -128,7 +128,7 @@ LineHands readHandsOfLine(std::string_view text, int firstPosition) {
     return line;
   }
   if (isDealString(text)) {
-    if (std::optional<DealHands> deal = readDeal(text, firstPosition, error)) {
+    if (std::optional<DealHands> deal = readDealString(text, firstPosition, error)) {
       line.deal = std::move(*deal);
     } else {
       line.deal.errors.push_back("malformed deal: " + error);

@@ -148,6 +148,12 @@ std::vector<ScannedTag> PbnScanner::scan(std::string_view line, long number, int
   return tags;
 }
 
+std::optional<DealHands> readDeal(std::string_view value, int firstPosition, std::string& error) {
+  std::optional<DealHands> deal = readDealString(value, firstPosition, error);
+  if (!deal) error = "malformed Deal tag: " + error;
+  return deal;
+}
+
 std::optional<long> readBoard(std::string_view value, std::string& error) {
   const std::string_view text = trimmedBlanks(value).text;
   if (text.empty() || text == "?") return std::nullopt;

@@ -48,6 +48,10 @@ class PbnScanner {
   int pendingPosition_ = 0;
 };
 
+// The value of a Deal tag (see readDealString); `error` starts "malformed
+// Deal tag: ".
+std::optional<DealHands> readDeal(std::string_view value, int firstPosition, std::string& error);
+
 // The value of a Board tag: a board number, or nothing for "" and "?" (PBN's
 // "not applicable" and "unknown"); `error` says why a value is no number.
 std::optional<long> readBoard(std::string_view value, std::string& error);

@@ -18,7 +18,7 @@ using testing_support::InputText;
 using testing_support::OutputCapture;
 
 struct BatchRun {
-  int status = -1;
+  ExitStatus status = ExitStatus::failed;
   std::string out;
   std::string err;
 };
@@ -29,7 +29,7 @@ BatchRun runOn(const std::string& input, std::vector<std::string> files = {},
   OutputCapture out;
   OutputCapture err;
   BatchRun run;
-  run.status = runBatch({format, std::move(files)}, {in.file(), out.file(), err.file()});
+  run.status = runBatch({format, std::move(files), true}, {in.file(), out.file(), err.file()});
   run.out = out.text();
   run.err = err.text();
   return run;
@@ -74,7 +74,7 @@ TEST(Batch, EvaluatesEveryValidLineInOrderAndReportsTheOthers) {
       "\t\r\n"
       "AKQJT98765432 - - x\n"
       "xxx xxx xxx xxxx");
-  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
   EXPECT_EQ(handsOf(body(run)),
             (std::vector<std::string>{"\t|AKT9xx - QJxxx T2", "\t|KQ7543 QT2 A J98",
                                       "\t|KQ7543 - AQJT2 J9", "\t|xxx xxx xxx xxxx"}));
@@ -86,29 +86,32 @@ TEST(Batch, EvaluatesEveryValidLineInOrderAndReportsTheOthers) {
 
 TEST(Batch, AllValidInputEndsWithStatusZero) {
   const BatchRun run = runOn("KQ7543 QT2 A J98\n");
-  EXPECT_EQ(run.status, batch_status::ok);
-  EXPECT_EQ(body(run), "\t\tKQ7543 QT2 A J98\t12.35\t1\t28\t1\t11\tordinary\t1\t2.5\t1\n");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(body(run),
+            "\t\tKQ7543 QT2 A J98\t12.35\t1\t28\t1\t11\tordinary\t1\t2.5\t1\t12\t<stdin>:1\n");
   EXPECT_EQ(run.err, "");
 }
 
 TEST(Batch, EmptyInputGivesTheHeaderOnly) {
   const BatchRun run = runOn("");
-  EXPECT_EQ(run.status, batch_status::ok);
+  EXPECT_EQ(run.status, ExitStatus::ok);
   EXPECT_EQ(run.out, kTsvHeader);
   EXPECT_EQ(runOn("", {}, BatchFormat::jsonl).out, "");
 }
 
 TEST(Batch, JsonLinesHaveOneObjectPerHand) {
   const BatchRun run = runOn("KQ7543 QT2 A J98\nbad\n- AKQJ5 KQJ32 AQ2\n", {}, BatchFormat::jsonl);
-  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
   EXPECT_EQ(run.out,
             R"({"board":null,"seat":null,"hand":"KQ7543 QT2 A J98","knr":12.35,"knr_opens":true,)"
             R"("zar":28,"zar_opens":true,"kleinman":11,"kleinman_quality":"ordinary",)"
-            R"("kleinman_opens":true,"honor_tricks":2.5,"honor_tricks_opens":true})"
+            R"("kleinman_opens":true,"honor_tricks":2.5,"honor_tricks_opens":true,"hcp":12,)"
+            R"("source":"<stdin>:1"})"
             "\n"
             R"({"board":null,"seat":null,"hand":"- AKQJ5 KQJ32 AQ2","knr":25.30,"knr_opens":true,)"
             R"("zar":43,"zar_opens":true,"kleinman":23,"kleinman_quality":"bad",)"
-            R"("kleinman_opens":true,"honor_tricks":5,"honor_tricks_opens":true})"
+            R"("kleinman_opens":true,"honor_tricks":5,"honor_tricks_opens":true,"hcp":22,)"
+            R"("source":"<stdin>:3"})"
             "\n");
 }
 
@@ -137,7 +140,7 @@ constexpr const char* kPbn =
 
 TEST(BatchPbn, GivesARowPerSeatOfEachDealWithItsBoard) {
   const BatchRun run = runOn(kPbn);
-  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
   EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{
                                     "7\tE|AKQJ T98 765 432",
                                     "7\tS|T98 765 432 AKQJ",
@@ -161,7 +164,7 @@ TEST(BatchPbn, DealTagsAmongTypedHandsKeepTheirPlace) {
       "KQ7543 QT2 A J98\n"
       "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n"
       "- AKQJ5 KQJ32 AQ2\n");
-  EXPECT_EQ(run.status, batch_status::ok);
+  EXPECT_EQ(run.status, ExitStatus::ok);
   EXPECT_EQ(handsOf(body(run)),
             (std::vector<std::string>{"\t|KQ7543 QT2 A J98", "\tN|AKQJ T98 765 432",
                                       "\t|- AKQJ5 KQJ32 AQ2"}));
@@ -171,7 +174,7 @@ TEST(BatchFiles, AreReadInTurnAndNamedInMessages) {
   const auto first = writeFile("first.txt", "KQ7543 QT2 A J98\nAKQ\n");
   const auto second = writeFile("second.pbn", "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n");
   const BatchRun run = runOn("- AKQJ5 KQJ32 AQ2\n", {first.string(), "-", second.string()});
-  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
   EXPECT_EQ(handsOf(body(run)),
             (std::vector<std::string>{"\t|KQ7543 QT2 A J98", "\t|- AKQJ5 KQJ32 AQ2",
                                       "\tN|AKQJ T98 765 432"}));
@@ -183,20 +186,20 @@ TEST(BatchFiles, AMissingFileFailsButTheOthersAreStillRead) {
   const std::string missing =
       (std::filesystem::path(::testing::TempDir()) / "missing.txt").string();
   const BatchRun run = runOn("", {missing, present.string()});
-  EXPECT_EQ(run.status, batch_status::failed);
+  EXPECT_EQ(run.status, ExitStatus::failed);
   EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{"\t|KQ7543 QT2 A J98"}));
   EXPECT_EQ(run.err, "bidgauge: " + missing + ": No such file or directory\n");
 }
 
 TEST(BatchFiles, ADirectoryCannotBeRead) {
   const BatchRun run = runOn("", {::testing::TempDir()});
-  EXPECT_EQ(run.status, batch_status::failed);
+  EXPECT_EQ(run.status, ExitStatus::failed);
   EXPECT_NE(run.err.find("Is a directory"), std::string::npos) << run.err;
 }
 
 TEST(BatchFiles, OverlongLinesAreReportedAndSkipped) {
   const BatchRun run = runOn(std::string(200000, 'A') + "\nKQ7543 QT2 A J98\n");
-  EXPECT_EQ(run.status, batch_status::invalidLines);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
   EXPECT_EQ(run.err, "<stdin>:1: line too long\n");
   EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{"\t|KQ7543 QT2 A J98"}));
 }
@@ -206,7 +209,7 @@ TEST(BatchOutput, AWriteErrorFails) {
   std::FILE* full = std::fopen("/dev/full", "wb");
   ASSERT_NE(full, nullptr);
   OutputCapture err;
-  EXPECT_EQ(runBatch({BatchFormat::tsv, {}}, {in.file(), full, err.file()}), batch_status::failed);
+  EXPECT_EQ(runBatch({BatchFormat::tsv, {}}, {in.file(), full, err.file()}), ExitStatus::failed);
   EXPECT_EQ(err.text(), "bidgauge: cannot write the output: No space left on device\n");
   std::fclose(full);
 }
@@ -217,7 +220,7 @@ TEST(BatchOutput, LargeInputComesOutWhole) {
   constexpr int kLines = 60000;
   for (int i = 0; i < kLines; ++i) input += hands[i % 3] + "\n";
   const BatchRun run = runOn(input);
-  EXPECT_EQ(run.status, batch_status::ok);
+  EXPECT_EQ(run.status, ExitStatus::ok);
   const std::vector<std::string> rows = handsOf(body(run));
   ASSERT_EQ(rows.size(), static_cast<std::size_t>(kLines));
   EXPECT_EQ(rows[kLines - 2], "\t|AKT9xx - QJxxx T2");

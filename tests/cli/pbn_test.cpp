@@ -55,9 +55,9 @@ TEST(PbnDeal, SeatsFollowTheDealingOrderFromTheFirstSeat) {
 
 TEST(PbnDeal, UnknownHandsAreLeftOutAndInvalidOnesReported) {
   std::string error;
-  const auto deal = readDeal("W:- AKQJ.T98.765.432  .AKQJT98765.43.2 AKQ.T98.765.43", 8, error);
+  const auto deal = readDeal("W:- AKQJ.T98.765.432  .AKQJ765432.AK.A T98765432..QJ.", 8, error);
   ASSERT_TRUE(deal) << error;
-  EXPECT_EQ(seatsOf(*deal), "N=AKQJ T98 765 432;E=- AKQJT98765 43 2;");
+  EXPECT_EQ(seatsOf(*deal), "N=AKQJ T98 765 432;E=- AKQJ765432 AK A;");
   ASSERT_EQ(deal->errors.size(), 1u);
   EXPECT_EQ(deal->errors[0], "seat S: The hand has only 11 cards");
 }
