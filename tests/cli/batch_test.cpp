@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/row_format.hpp"
-#include "support/hand_text.hpp"
 #include "memory_file.hpp"
+#include "support/hand_text.hpp"
 
 namespace bidgauge {
 namespace {

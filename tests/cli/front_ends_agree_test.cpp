@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/interactive_app.hpp"
 #include "cli/batch.hpp"
 #include "cli/row_format.hpp"
 #include "console/scripted_console.hpp"
-#include "app/interactive_app.hpp"
+#include "memory_file.hpp"
 #include "support/hand_text.hpp"
 #include "support/random_hands.hpp"
-#include "memory_file.hpp"
 
 namespace bidgauge {
 namespace {
@@ -118,7 +118,8 @@ TEST(FrontEnds, BatchRowsShowWhatTheInteractivePanelShows) {
   InputText in(input);
   OutputCapture out;
   OutputCapture err;
-  ASSERT_EQ(runBatch({BatchFormat::tsv, {}, true}, {in.file(), out.file(), err.file()}), ExitStatus::ok)
+  ASSERT_EQ(runBatch({BatchFormat::tsv, {}, true}, {in.file(), out.file(), err.file()}),
+            ExitStatus::ok)
       << err.text();
   std::stringstream rows(out.text());
   std::string row;

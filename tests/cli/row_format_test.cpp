@@ -80,21 +80,23 @@ INSTANTIATE_TEST_SUITE_P(
         FormattedRow{"WholeValues",
                      {999999999, 'N', kExample, 1234567, {}},
                      {{{1200, true}, {0, false}, {11, 0, true}, {0, false}}, 37},
-                     "999999999\tN\tAKT9xx - QJxxx T2\t12.00\t1\t0\t0\t11\tordinary\t1\t0\t0\t37\tin.txt:1234567\n",
+                     "999999999\tN\tAKT9xx - QJxxx "
+                     "T2\t12.00\t1\t0\t0\t11\tordinary\t1\t0\t0\t37\tin.txt:1234567\n",
                      R"({"board":999999999,"seat":"N","hand":"AKT9xx - QJxxx T2","knr":12.00,)"
                      R"("knr_opens":true,"zar":0,"zar_opens":false,"kleinman":11,)"
                      R"("kleinman_quality":"ordinary","kleinman_opens":true,"honor_tricks":0,)"
                      R"("honor_tricks_opens":false,"hcp":37,"source":"in.txt:1234567"})"
                      "\n"},
-        FormattedRow{"SmallKnr",
-                     {1, 'E', kExample, 10, {}},
-                     {{{5, false}, {26, true}, {9, 0, false}, {6, true}}, 1},
-                     "1\tE\tAKT9xx - QJxxx T2\t0.05\t0\t26\t1\t9\tordinary\t0\t3\t1\t1\tin.txt:10\n",
-                     R"({"board":1,"seat":"E","hand":"AKT9xx - QJxxx T2","knr":0.05,)"
-                     R"("knr_opens":false,"zar":26,"zar_opens":true,"kleinman":9,)"
-                     R"("kleinman_quality":"ordinary","kleinman_opens":false,"honor_tricks":3,)"
-                     R"("honor_tricks_opens":true,"hcp":1,"source":"in.txt:10"})"
-                     "\n"}),
+        FormattedRow{
+            "SmallKnr",
+            {1, 'E', kExample, 10, {}},
+            {{{5, false}, {26, true}, {9, 0, false}, {6, true}}, 1},
+            "1\tE\tAKT9xx - QJxxx T2\t0.05\t0\t26\t1\t9\tordinary\t0\t3\t1\t1\tin.txt:10\n",
+            R"({"board":1,"seat":"E","hand":"AKT9xx - QJxxx T2","knr":0.05,)"
+            R"("knr_opens":false,"zar":26,"zar_opens":true,"kleinman":9,)"
+            R"("kleinman_quality":"ordinary","kleinman_opens":false,"honor_tricks":3,)"
+            R"("honor_tricks_opens":true,"hcp":1,"source":"in.txt:10"})"
+            "\n"}),
     [](const ::testing::TestParamInfo<FormattedRow>& row) { return row.param.name; });
 
 TEST(TsvHeader, NamesTheColumnsInOrder) {
