@@ -88,6 +88,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejected{{"--explain", "--batch"}, "--explain cannot be used with --batch"},
                       Rejected{{"--frob", "--help"}, "unknown option '--frob'"}));
 
+TEST(Arguments, BatchTakesCsvAndNoHeader) {
+  const std::vector<std::string_view> words = {"--batch", "--format=csv", "--no-header", "a.txt"};
+  const ParsedArguments parsed = parseArguments(words);
+  ASSERT_TRUE(parsed.arguments) << parsed.error;
+  EXPECT_EQ(parsed.arguments->format, BatchFormat::csv);
+  EXPECT_FALSE(parsed.arguments->header);
+  EXPECT_TRUE(parseArguments(std::vector<std::string_view>{"--batch"}).arguments->header);
+}
+
 TEST(IsOption, HyphenWordsAreVoidMarks) {
   for (const std::string_view word : {"-", "--", "---", "- AKQ", "-- x", "", "AKQ", "?", "a-b"}) {
     EXPECT_FALSE(isOption(word)) << word;

@@ -24,12 +24,12 @@ struct BatchRun {
 };
 
 BatchRun runOn(const std::string& input, std::vector<std::string> files = {},
-               BatchFormat format = BatchFormat::tsv) {
+               BatchFormat format = BatchFormat::tsv, bool header = true) {
   InputText in(input);
   OutputCapture out;
   OutputCapture err;
   BatchRun run;
-  run.status = runBatch({format, std::move(files), true}, {in.file(), out.file(), err.file()});
+  run.status = runBatch({format, std::move(files), header}, {in.file(), out.file(), err.file()});
   run.out = out.text();
   run.err = err.text();
   return run;
@@ -202,6 +202,47 @@ TEST(BatchFiles, OverlongLinesAreReportedAndSkipped) {
   EXPECT_EQ(run.status, ExitStatus::invalidLines);
   EXPECT_EQ(run.err, "<stdin>:1: line too long\n");
   EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{"\t|KQ7543 QT2 A J98"}));
+}
+
+TEST(BatchOutput, CsvQuotesOnlyWhatNeedsIt) {
+  const auto file = writeFile("club, \"spring\".txt", "KQ7543 QT2 A J98\n");
+  const BatchRun run = runOn("", {file.string()}, BatchFormat::csv);
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.out,
+            "board,seat,hand,knr,knr_opens,zar,zar_opens,kleinman,kleinman_quality,"
+            "kleinman_opens,honor_tricks,honor_tricks_opens,hcp,source\r\n"
+            ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,\"" +
+                file.parent_path().string() + "/club, \"\"spring\"\".txt:1\"\r\n");
+}
+
+TEST(BatchOutput, NoHeaderLeavesOutTheColumnNames) {
+  const std::string input = "KQ7543 QT2 A J98\n";
+  const std::string withHeader = runOn(input).out;
+  EXPECT_EQ(runOn(input, {}, BatchFormat::tsv, false).out, withHeader.substr(kTsvHeader.size()));
+  const std::string csv = runOn(input, {}, BatchFormat::csv, false).out;
+  EXPECT_EQ(csv, ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,<stdin>:1\r\n");
+}
+
+TEST(BatchOutput, TheSourceOfEachRowCountsLinesAcrossDigitChanges) {
+  std::string input;
+  for (int line = 1; line <= 1000; ++line) input += line % 7 == 0 ? "\n" : "KQ7543 QT2 A J98\n";
+  const BatchRun run = runOn(input, {}, BatchFormat::jsonl);
+  std::size_t rows = 0;
+  for (int line = 1; line <= 1000; ++line) {
+    if (line % 7 == 0) continue;
+    const std::string source = "\"source\":\"<stdin>:" + std::to_string(line) + "\"}\n";
+    const std::size_t at = run.out.find(source);
+    ASSERT_NE(at, std::string::npos) << line;
+    EXPECT_GT(at, rows);
+    rows = at;
+  }
+}
+
+TEST(BatchOutput, ARunWithoutAnyHandWarns) {
+  const BatchRun run = runOn("# nothing here\n\n[Event \"x\"]\n");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.err, "bidgauge: warning: no hand found\n");
+  EXPECT_EQ(runOn("AKQ\n").err, "<stdin>:1: The hand has only 3 cards\nbidgauge: warning: no hand found\n");
 }
 
 TEST(BatchOutput, AWriteErrorFails) {
