@@ -194,7 +194,7 @@ int seatIndex(char letter) {
 }
 
 std::optional<DealHands> readDealString(std::string_view value, int firstPosition,
-                                         std::string& error) {
+                                        std::string& error) {
   const int seat = value.size() >= 2 && value[1] == ':' ? seatIndex(value[0]) : -1;
   if (seat < 0) {
     error = "it must start with N:, E:, S: or W:";

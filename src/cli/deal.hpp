@@ -37,7 +37,7 @@ struct DealHands {
 // ..."). Nothing, with the reason in `error`, when the string itself is
 // malformed. `firstPosition` is the string's position on its line.
 std::optional<DealHands> readDealString(std::string_view value, int firstPosition,
-                                         std::string& error);
+                                        std::string& error);
 
 // The one-line output of deal generators: an optional deal number, then each
 // seat's letter and hand ("1 n AKQ.T98.765.432 e ..."). Nothing when the text

@@ -164,7 +164,7 @@ struct Piece {
 template <std::size_t kSize, class Write>
 constexpr Piece<kSize> pieceOf(Write write) {
   Piece<kSize> piece;
-  char buffer[96] = {};
+  char buffer[kSize] = {};
   piece.length = static_cast<std::uint8_t>(write(buffer) - buffer);
   for (std::size_t i = 0; i < piece.length; ++i) piece.text[i] = buffer[i];
   return piece;
@@ -176,23 +176,24 @@ char* copyPiece(char* out, const Piece<kSize>& piece) {
   return out + piece.length;
 }
 
-// The values that have ready texts; KnR values are whole multiples of 0.05.
+// The values that have ready texts, each with the opening flag its value
+// gives; KnR values are whole multiples of 0.05.
 constexpr int kKnrStep = 5;
-constexpr int kKnrLow = -200;
-constexpr int kKnrHigh = 4500;
+constexpr int kKnrLow = -100;
+constexpr int kKnrHigh = 3000;
 constexpr int kZarLow = -10;
-constexpr int kZarHigh = 120;
-constexpr int kKleinmanLow = -10;
-constexpr int kKleinmanHigh = 80;
-constexpr int kHalvesHigh = 60;
+constexpr int kZarHigh = 100;
+constexpr int kKleinmanLow = -5;
+constexpr int kKleinmanHigh = 60;
+constexpr int kHalvesHigh = 40;
 constexpr int kHcpHigh = 40;
 
 template <std::size_t kSize>
 struct ValueTexts {
-  std::array<Piece<kSize>, 2 * ((kKnrHigh - kKnrLow) / kKnrStep + 1)> knr{};
-  std::array<Piece<kSize>, 2 * (kZarHigh - kZarLow + 1)> zar{};
-  std::array<Piece<kSize>, 6 * (kKleinmanHigh - kKleinmanLow + 1)> kleinman{};
-  std::array<Piece<kSize>, 2 * (kHalvesHigh + 1)> honorTricks{};
+  std::array<Piece<kSize>, (kKnrHigh - kKnrLow) / kKnrStep + 1> knr{};
+  std::array<Piece<kSize>, kZarHigh - kZarLow + 1> zar{};
+  std::array<Piece<kSize>, 3 * (kKleinmanHigh - kKleinmanLow + 1)> kleinman{};
+  std::array<Piece<kSize>, kHalvesHigh + 1> honorTricks{};
   std::array<Piece<kSize>, kHcpHigh + 1> hcp{};
 };
 
@@ -200,23 +201,28 @@ template <std::size_t kSize>
 constexpr ValueTexts<kSize> makeValueTexts(Style style) {
   ValueTexts<kSize> texts;
   for (std::size_t i = 0; i < texts.knr.size(); ++i) {
-    const int hundredths = kKnrLow + kKnrStep * static_cast<int>(i / 2);
-    texts.knr[i] = pieceOf<kSize>([&](char* out) { return putKnr(out, style, hundredths, i % 2); });
+    const int hundredths = kKnrLow + kKnrStep * static_cast<int>(i);
+    texts.knr[i] = pieceOf<kSize>([&](char* out) {
+      return putKnr(out, style, hundredths, hundredths >= kKnrOpeningHundredths);
+    });
   }
   for (std::size_t i = 0; i < texts.zar.size(); ++i) {
-    const int points = kZarLow + static_cast<int>(i / 2);
-    texts.zar[i] = pieceOf<kSize>([&](char* out) { return putZar(out, style, points, i % 2); });
+    const int points = kZarLow + static_cast<int>(i);
+    texts.zar[i] = pieceOf<kSize>(
+        [&](char* out) { return putZar(out, style, points, points >= kZarOpening); });
   }
   for (std::size_t i = 0; i < texts.kleinman.size(); ++i) {
-    const int points = kKleinmanLow + static_cast<int>(i / 6);
-    const int quality = static_cast<int>(i / 2 % 3) - 1;
-    texts.kleinman[i] =
-        pieceOf<kSize>([&](char* out) { return putKleinman(out, style, points, quality, i % 2); });
+    const int points = kKleinmanLow + static_cast<int>(i / 3);
+    const int quality = static_cast<int>(i % 3) - 1;
+    texts.kleinman[i] = pieceOf<kSize>([&](char* out) {
+      return putKleinman(out, style, points, quality, points >= kKleinmanOpening);
+    });
   }
   for (std::size_t i = 0; i < texts.honorTricks.size(); ++i) {
-    const int halves = static_cast<int>(i / 2);
-    texts.honorTricks[i] =
-        pieceOf<kSize>([&](char* out) { return putHonorTricks(out, style, halves, i % 2); });
+    const int halves = static_cast<int>(i);
+    texts.honorTricks[i] = pieceOf<kSize>([&](char* out) {
+      return putHonorTricks(out, style, halves, halves >= kCulbertsonOpeningHalves);
+    });
   }
   for (std::size_t i = 0; i < texts.hcp.size(); ++i) {
     texts.hcp[i] =
@@ -237,31 +243,36 @@ bool inRange(int value, int low, int high) {
 template <std::size_t kSize>
 char* putValues(char* out, Style style, const ValueTexts<kSize>& texts, const HandValues& values) {
   const Evaluation& e = values.evaluation;
-  const auto index = [](int step, bool flag) { return static_cast<std::size_t>(2 * step + flag); };
-  if (inRange(e.knr.hundredths, kKnrLow, kKnrHigh) && e.knr.hundredths % kKnrStep == 0) {
-    out = copyPiece(out, texts.knr[index((e.knr.hundredths - kKnrLow) / kKnrStep, e.knr.opens)]);
+  const int knr = e.knr.hundredths;
+  if (inRange(knr, kKnrLow, kKnrHigh) && knr % kKnrStep == 0 &&
+      e.knr.opens == (knr >= kKnrOpeningHundredths)) {
+    out = copyPiece(out, texts.knr[static_cast<std::size_t>((knr - kKnrLow) / kKnrStep)]);
   } else {
-    out = putKnr(out, style, e.knr.hundredths, e.knr.opens);
+    out = putKnr(out, style, knr, e.knr.opens);
   }
-  if (inRange(e.zar.points, kZarLow, kZarHigh)) {
-    out = copyPiece(out, texts.zar[index(e.zar.points - kZarLow, e.zar.opens)]);
+  if (inRange(e.zar.points, kZarLow, kZarHigh) && e.zar.opens == (e.zar.points >= kZarOpening)) {
+    out = copyPiece(out, texts.zar[static_cast<std::size_t>(e.zar.points - kZarLow)]);
   } else {
     out = putZar(out, style, e.zar.points, e.zar.opens);
   }
-  if (inRange(e.kleinman.points, kKleinmanLow, kKleinmanHigh) &&
-      inRange(e.kleinman.quality, -1, 1)) {
-    const int step = 3 * (e.kleinman.points - kKleinmanLow) + e.kleinman.quality + 1;
-    out = copyPiece(out, texts.kleinman[index(step, e.kleinman.opens)]);
+  const KleinmanResult& k = e.kleinman;
+  if (inRange(k.points, kKleinmanLow, kKleinmanHigh) && inRange(k.quality, -1, 1) &&
+      k.opens == (k.points >= kKleinmanOpening)) {
+    const int at = 3 * (k.points - kKleinmanLow) + k.quality + 1;
+    out = copyPiece(out, texts.kleinman[static_cast<std::size_t>(at)]);
   } else {
-    out = putKleinman(out, style, e.kleinman.points, e.kleinman.quality, e.kleinman.opens);
+    out = putKleinman(out, style, k.points, k.quality, k.opens);
   }
-  if (inRange(e.culbertson.halfTricks, 0, kHalvesHigh)) {
-    out = copyPiece(out, texts.honorTricks[index(e.culbertson.halfTricks, e.culbertson.opens)]);
+  const int halves = e.culbertson.halfTricks;
+  if (inRange(halves, 0, kHalvesHigh) &&
+      e.culbertson.opens == (halves >= kCulbertsonOpeningHalves)) {
+    out = copyPiece(out, texts.honorTricks[static_cast<std::size_t>(halves)]);
   } else {
-    out = putHonorTricks(out, style, e.culbertson.halfTricks, e.culbertson.opens);
+    out = putHonorTricks(out, style, halves, e.culbertson.opens);
   }
-  if (inRange(values.hcp, 0, kHcpHigh))
+  if (inRange(values.hcp, 0, kHcpHigh)) {
     return copyPiece(out, texts.hcp[static_cast<std::size_t>(values.hcp)]);
+  }
   return putHcp(out, style, values.hcp);
 }
 
