@@ -53,25 +53,6 @@ struct WrittenCards {
   bool spots = false;
 };
 
-int labelledSuit(char ch) {
-  switch (ch) {
-    case 'S':
-    case 's':
-      return kSpades;
-    case 'H':
-    case 'h':
-      return kHearts;
-    case 'D':
-    case 'd':
-      return kDiamonds;
-    case 'C':
-    case 'c':
-      return kClubs;
-    default:
-      return -1;
-  }
-}
-
 WrittenCards writtenCards(std::string_view text) {
   WrittenCards written;
   int suit = 0;
@@ -79,7 +60,7 @@ WrittenCards writtenCards(std::string_view text) {
     const char ch = text[i];
     if (ch == '.' || ch == ' ') {
       suit = (suit + 1) & 3;
-    } else if (const int labelled = labelledSuit(ch); labelled >= 0) {
+    } else if (const int labelled = suitOfLabel(text.substr(i, 1)); labelled >= 0) {
       suit = labelled;
     } else if (ch == 'x' || ch == 'X') {
       written.spots = true;

@@ -11,8 +11,33 @@
 namespace bidgauge {
 namespace {
 
-// The suit a label key names: S, H, D, C in either case, or a suit symbol
-// (black or white); -1 for any other key.
+bool startsWithLabel(std::string_view text) {
+  return !text.empty() &&
+         (suitOfLabel(text.substr(0, 1)) >= 0 || suitOfLabel(text.substr(0, 3)) >= 0);
+}
+
+constexpr std::string_view kVariationSelector = "\xEF\xB8\x8F";  // after an emoji suit symbol
+
+HandReading fromEntry(HandEntry entry) {
+  if (entry.complete) return {entry.state.hand, {}, 0};
+  return {std::nullopt, std::move(entry.error), entry.position};
+}
+
+// A deal string starts with a seat and a colon, and has no other colon: a
+// hand with suit labels "S:..." has one for each suit.
+bool isDealString(std::string_view text) {
+  return text.size() >= 2 && text[1] == ':' && seatIndex(text[0]) >= 0 &&
+         text.find(':', 2) == std::string_view::npos;
+}
+
+HandReading readTrimmed(std::string_view text, int firstPosition) {
+  if (std::optional<Hand> quick = quickHand(text)) return {quick, {}, 0};
+  if (startsWithLabel(text)) return readLabelledHand(text, firstPosition);
+  return fromEntry(enterKeys(keysOfLine(text, formatOf(text), firstPosition)));
+}
+
+}  // namespace
+
 int suitOfLabel(std::string_view key) {
   static constexpr std::array<std::string_view, 8> kSymbols = {
       "\xE2\x99\xA0", "\xE2\x99\xA5", "\xE2\x99\xA6", "\xE2\x99\xA3",   // black
@@ -40,33 +65,6 @@ int suitOfLabel(std::string_view key) {
   }
   return -1;
 }
-
-bool startsWithLabel(std::string_view text) {
-  return !text.empty() &&
-         (suitOfLabel(text.substr(0, 1)) >= 0 || suitOfLabel(text.substr(0, 3)) >= 0);
-}
-
-constexpr std::string_view kVariationSelector = "\xEF\xB8\x8F";  // after an emoji suit symbol
-
-HandReading fromEntry(HandEntry entry) {
-  if (entry.complete) return {entry.state.hand, {}, 0};
-  return {std::nullopt, std::move(entry.error), entry.position};
-}
-
-// A deal string starts with a seat and a colon, and has no other colon: a
-// hand with suit labels "S:..." has one for each suit.
-bool isDealString(std::string_view text) {
-  return text.size() >= 2 && text[1] == ':' && seatIndex(text[0]) >= 0 &&
-         text.find(':', 2) == std::string_view::npos;
-}
-
-HandReading readTrimmed(std::string_view text, int firstPosition) {
-  if (std::optional<Hand> quick = quickHand(text)) return {quick, {}, 0};
-  if (startsWithLabel(text)) return readLabelledHand(text, firstPosition);
-  return fromEntry(enterKeys(keysOfLine(text, formatOf(text), firstPosition)));
-}
-
-}  // namespace
 
 HandReading readLabelledHand(std::string_view text, int firstPosition) {
   std::array<std::vector<EntryKey>, kSuitCount> suits;

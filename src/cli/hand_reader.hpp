@@ -26,6 +26,10 @@ HandReading readOneHand(std::string_view text);
 // void. Positions count from firstPosition.
 HandReading readLabelledHand(std::string_view text, int firstPosition);
 
+// The suit a label names: S, H, D or C in either case, or a suit symbol
+// (black or white) as one UTF-8 character; -1 for anything else.
+int suitOfLabel(std::string_view label);
+
 // What one line of hand input holds: one hand (seat 0), or the hands of a
 // deal, with the board when the line gives it.
 struct LineHands {
