@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/batch.hpp"
+#include "cli/blanks.hpp"
 #include "cli/hand_entry.hpp"
 #include "cli/hand_line.hpp"
 #include "cli/row_format.hpp"
@@ -33,14 +34,6 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
   }
   if (start < text.size()) parts.push_back(text.substr(start));
   return parts;
-}
-
-std::string_view trimmed(std::string_view line) {
-  while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) {
-    line.remove_suffix(1);
-  }
-  while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-  return line;
 }
 
 // The hand's columns of a row, from the hand column to hcp.
@@ -129,8 +122,8 @@ void checkLinesGiveRows(std::string_view input, const std::vector<std::string_vi
   long number = 0;
   for (std::string_view line : split(input, '\n')) {
     ++number;
-    line = trimmed(line);
-    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line = trimmed(line.substr(3));
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+    line = trimmedBlanks(line).text;
     if (line.empty() || line.front() == '#') continue;
     // PBN input, or tags among plain lines: only the read-back check applies.
     if (line.front() == '[' ||
