@@ -1,21 +1,29 @@
 #!/bin/sh
-# Batch throughput: generates random hands into a file, then times
+# Batch throughput: generates random hands into a file, then runs
 # `bidgauge --batch` on it, pinned to one core, writing the TSV to a file.
 #
-#   bench/batch_throughput.sh [PROGRAM] [COUNT]
+#   bench/batch_throughput.sh [--against BASELINE] [PROGRAM] [COUNT]
 #
 # PROGRAM defaults to build/bidgauge, COUNT to 1000000. Prints hands per second
-# (best of RUNS runs, default 5, by the wall-clock time GNU time reports, in
-# hundredths of a second) and the peak memory from /usr/bin/time -v.
+# of CPU time (user + system, best of RUNS runs, default 5) and the peak
+# memory. With --against, BASELINE (another build of the program) runs on the
+# same file in turn with PROGRAM, and the ratio of their throughputs is printed.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
+baseline=""
+if [ "${1:-}" = "--against" ]; then
+  baseline=$2
+  shift 2
+fi
 program=${1:-build/bidgauge}
 count=${2:-1000000}
 runs=${RUNS:-5}
 
-[ -x "$program" ] || { echo "batch_throughput: no program at $program" >&2; exit 2; }
 [ -x /usr/bin/time ] || { echo "batch_throughput: needs /usr/bin/time (GNU time)" >&2; exit 2; }
+for binary in "$program" $baseline; do
+  [ -x "$binary" ] || { echo "batch_throughput: no program at $binary" >&2; exit 2; }
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
@@ -26,33 +34,63 @@ echo "input: $count hands, $(wc -c < "$work/hands.txt") bytes"
 pin=""
 command -v taskset > /dev/null && pin="taskset -c 0"
 
-# One run to warm the page cache, then the timed ones.
-$pin "$program" --batch "$work/hands.txt" > "$work/out.tsv"
-rows=$(($(wc -l < "$work/out.tsv") - 1))
-[ "$rows" -eq "$count" ] || { echo "batch_throughput: $rows rows for $count hands" >&2; exit 1; }
-
-# Seconds from GNU time's "m:ss.cc" or "h:mm:ss" elapsed time.
-seconds() {
-  awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }'
+# One run of a program: its CPU seconds, as the kernel accounts them for the
+# child, and its peak resident kilobytes as GNU time reports them (which, unlike
+# the child's own count, leaves out the memory of the Python that starts it).
+measure() {
+  rm -f "$work/out.tsv"  # dropping the last run's output is not part of the time
+  python3 -c '
+import os, subprocess, sys
+with open(sys.argv[2], "wb") as out:
+    child = subprocess.Popen(sys.argv[3:], stdout=out)
+    _, status, usage = os.wait4(child.pid, 0)
+if os.waitstatus_to_exitcode(status) != 0:
+    sys.exit("batch_throughput: the program failed")
+print(f"{usage.ru_utime + usage.ru_stime:.4f}")
+' "$1" "$work/out.tsv" /usr/bin/time -f %M -o "$work/memory.txt" $pin "$1" --batch "$work/hands.txt"
+  cat "$work/memory.txt"
 }
 
-best=""
-peak=0
+check_rows() {
+  rows=$(($(wc -l < "$work/out.tsv") - 1))
+  [ "$rows" -eq "$count" ] || { echo "batch_throughput: $1 gave $rows rows for $count hands" >&2; exit 1; }
+}
+
+# One run each to warm the page cache, then the timed ones taken in turn, so
+# that both programs see the same machine.
+for binary in "$program" $baseline; do
+  measure "$binary" > /dev/null
+  check_rows "$binary"
+done
+
+best_new=""
+best_old=""
+peak_new=0
+peak_old=0
+better() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(b == "" || a < b) }'; }
 i=0
 while [ "$i" -lt "$runs" ]; do
-  rm -f "$work/out.tsv"  # dropping the last run's output is not part of the time
-  /usr/bin/time -v -o "$work/time.txt" $pin "$program" --batch "$work/hands.txt" > "$work/out.tsv"
-  wall=$(sed -n 's/.*Elapsed (wall clock) time (h:mm:ss or m:ss): //p' "$work/time.txt" | seconds)
-  user=$(sed -n 's/.*User time (seconds): //p' "$work/time.txt")
-  sys=$(sed -n 's/.*System time (seconds): //p' "$work/time.txt")
-  kb=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
-  [ "$kb" -gt "$peak" ] && peak=$kb
-  if [ -z "$best" ] || awk -v a="$wall" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$wall; fi
-  echo "run $((i + 1)): ${wall} s wall, ${user} s user, ${sys} s system, peak ${kb} KB"
+  set -- $(measure "$program" | tr '\n' ' ')
+  echo "run $((i + 1)): $program: $1 s CPU, peak $2 KB"
+  better "$1" "$best_new" && best_new=$1
+  [ "$2" -gt "$peak_new" ] && peak_new=$2
+  if [ -n "$baseline" ]; then
+    set -- $(measure "$baseline" | tr '\n' ' ')
+    echo "run $((i + 1)): $baseline: $1 s CPU, peak $2 KB"
+    better "$1" "$best_old" && best_old=$1
+    [ "$2" -gt "$peak_old" ] && peak_old=$2
+  fi
   i=$((i + 1))
 done
 
-awk -v n="$count" -v s="$best" -v kb="$peak" 'BEGIN {
-  printf "best: %.2f s, %.2f million hands per second; peak memory %.1f MB\n",
-         s, n / s / 1e6, kb / 1024
-}'
+report() {
+  awk -v name="$1" -v n="$count" -v s="$2" -v kb="$3" 'BEGIN {
+    printf "%s: best %.3f s CPU, %.2f million hands per CPU second; peak memory %.1f MB\n",
+           name, s, n / s / 1e6, kb / 1024
+  }'
+}
+report "$program" "$best_new" "$peak_new"
+if [ -n "$baseline" ]; then
+  report "$baseline" "$best_old" "$peak_old"
+  awk -v new="$best_new" -v old="$best_old" 'BEGIN { printf "ratio: %.2f times the baseline throughput\n", old / new }'
+fi

@@ -5,9 +5,9 @@
     12.35
 
 evaluate() and evaluate_many() give dicts with the keys of ``bidgauge
---batch --format jsonl`` rows (hand, knr, knr_opens, zar, zar_opens,
-kleinman, kleinman_quality, kleinman_opens, honor_tricks, honor_tricks_opens)
-plus hcp, the 4-3-2-1 high-card points. A text that is no hand raises
+--batch --format jsonl`` rows that belong to a hand (hand, knr, knr_opens,
+zar, zar_opens, kleinman, kleinman_quality, kleinman_opens, honor_tricks,
+honor_tricks_opens, hcp); board, seat and source belong to a file. A text that is no hand raises
 HandError, a ValueError carrying the message and the 1-based position.
 
 The shared library is looked for in $BIDGAUGE_LIBRARY, next to this file,
@@ -173,7 +173,7 @@ def _hand_text(hand):
 
 def evaluate(text):
     """The valuations of the hand in `text` (str or bytes, any form the
-    batch mode reads) as a dict with the batch JSONL keys plus hcp."""
+    batch mode reads) as a dict with the keys of a batch JSONL row that belong to a hand."""
     hand = _read(text)
     v = _Valuation()
     _lib.bidgauge_evaluate(ctypes.byref(hand), ctypes.byref(v))

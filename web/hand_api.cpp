@@ -1,10 +1,11 @@
 #include "web/hand_api.hpp"
 
-#include <array>
+#include <string>
 
-#include "cli/hand_reader.hpp"
-#include "cli/row_format.hpp"
+#include "batch/hand_reader.hpp"
+#include "batch/row_format.hpp"
 #include "evaluators/evaluation.hpp"
+#include "evaluators/fused.hpp"
 #include "results/explanation.hpp"
 #include "results/result_text.hpp"
 #include "web/json_text.hpp"
@@ -24,15 +25,17 @@ std::string errorJson(const HandReading& reading) {
 std::string evaluationJson(std::string_view text) {
   const HandReading reading = readOneHand(text);
   if (!reading.hand) return errorJson(reading);
-  std::array<char, kMaxRowBytes> row{};
-  const char* end = writeRow(row.data(), BatchFormat::jsonl,
-                             BatchRow{std::nullopt, 0, *reading.hand}, evaluateAll(*reading.hand));
-  // A row without a deal opens with these fields and ends with a newline.
+  RowWriter writer(BatchFormat::jsonl, "");
+  std::string row(writer.maxRowBytes(), '\0');
+  const char* end = writer.write(row.data(), BatchRow{std::nullopt, 0, *reading.hand, 1, {}},
+                                 evaluateFused(*reading.hand));
+  // A row without a deal opens with these fields; a hand given as text comes
+  // from no file, so the row's source field goes too.
   constexpr std::string_view kNoDeal = "{\"board\":null,\"seat\":null,";
   std::string_view fields(row.data(), static_cast<std::size_t>(end - row.data()));
   fields.remove_prefix(kNoDeal.size());
-  fields.remove_suffix(1);
-  return "{\"ok\":true," + std::string(fields);
+  fields = fields.substr(0, fields.rfind(",\"source\":"));
+  return "{\"ok\":true," + std::string(fields) + '}';
 }
 
 std::string explanationJson(std::string_view text) {

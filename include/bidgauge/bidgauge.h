@@ -60,8 +60,9 @@ typedef struct bidgauge_error {
   /* A BIDGAUGE_ERROR_ code, or BIDGAUGE_OK when nothing failed. */
   int32_t code;
   /* 1-based position (in characters) of the character the message is
-   * about, counted from the start of the text given; 0 when the message is
-   * about the hand as a whole (too few cards, a duplicate card, ...). */
+   * about (for a broken rule, such as a duplicate card, the one that broke
+   * it), counted from the start of the text given; 0 when the message is
+   * about the hand as a whole (too few cards or suits). */
   int32_t position;
   /* What is wrong, in English, UTF-8, NUL-terminated; for a hand the
    * message bidgauge's batch mode reports, e.g. "The hand has only 12 cards"

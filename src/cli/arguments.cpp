@@ -5,7 +5,7 @@
 namespace bidgauge {
 namespace {
 
-enum class OptionId { explain, batch, format, quiet, help, version };
+enum class OptionId { explain, batch, format, noHeader, quiet, help, version };
 
 struct OptionInfo {
   OptionId id;
@@ -14,10 +14,11 @@ struct OptionInfo {
   std::string_view help;
 };
 
-constexpr std::array<OptionInfo, 6> kOptions = {{
+constexpr std::array<OptionInfo, 7> kOptions = {{
     {OptionId::explain, "--explain", "", "after the results, show what each method counted"},
     {OptionId::batch, "--batch", "", "evaluate the hands in each FILE, or on standard input"},
-    {OptionId::format, "--format", "FORMAT", "batch output: tsv (the default) or jsonl"},
+    {OptionId::format, "--format", "FORMAT", "batch output: tsv (the default), csv or jsonl"},
+    {OptionId::noHeader, "--no-header", "", "batch output without the line of column names"},
     {OptionId::quiet, "--quiet", "", "no sound in the interactive program"},
     {OptionId::help, "--help", "", "show this help and exit"},
     {OptionId::version, "--version", "", "show the version and exit"},
@@ -27,17 +28,18 @@ constexpr std::string_view kUsageHead =
     "Usage: bidgauge [--quiet]\n"
     "       bidgauge [--explain] HAND...\n"
     "       bidgauge ? | h\n"
-    "       bidgauge --batch [--format tsv|jsonl] [FILE...]\n"
+    "       bidgauge --batch [--format tsv|csv|jsonl] [--no-header] [FILE...]\n"
     "\n"
     "Shows four opening-bid valuations of a bridge hand side by side: the KnR count,\n"
     "Zar Points, Kleinman Points and Culbertson Honor Tricks. Without a hand it\n"
     "starts the interactive program; ? or h opens its help pages first.\n"
     "\n"
     "A HAND is the four suits in the order spades, hearts, diamonds, clubs separated\n"
-    "by blanks, - for a void, x for a spot card and T, 1 or 0 for a ten, as in\n"
+    "by blanks, - for a void, x for a spot card and T, 10, 1 or 0 for a ten, as in\n"
     "  bidgauge akt9xx -- qjxxx t2\n"
-    "Batch input has one hand per line, typed so or with dots between the suits\n"
-    "(KQ7543.QT2.A.J98), or is a PBN file, whose Deal tags give four hands each.\n"
+    "Batch input has a hand or a deal per line: typed so, dotted (KQ7543.QT2.A.J98),\n"
+    "with suit labels (S:KQ7543 H:QT2 D:A C:J98), a deal (N:KQ7543.QT2.A.J98 ...),\n"
+    "a deal generator's line or a LIN md| deal; or it is a PBN file.\n"
     "\n"
     "Options:\n";
 
@@ -56,6 +58,7 @@ const OptionInfo* findOption(std::string_view name) {
 
 std::optional<BatchFormat> formatNamed(std::string_view name) {
   if (name == "tsv") return BatchFormat::tsv;
+  if (name == "csv") return BatchFormat::csv;
   if (name == "jsonl") return BatchFormat::jsonl;
   return std::nullopt;
 }
@@ -80,6 +83,7 @@ ParsedArguments settle(Arguments arguments, bool batch, bool formatGiven, bool h
     return {std::move(arguments), {}};
   }
   if (formatGiven) return failure("--format only applies to --batch");
+  if (!arguments.header) return failure("--no-header only applies to --batch");
   if (arguments.words.empty()) {
     if (arguments.explain) return failure("--explain needs a hand");
     return {std::move(arguments), {}};
@@ -134,8 +138,11 @@ ParsedArguments parseArguments(std::span<const std::string_view> words) {
           arguments.format = *format;
           formatGiven = true;
         } else {
-          return failure("unknown format '" + std::string(*value) + "' (tsv or jsonl)");
+          return failure("unknown format '" + std::string(*value) + "' (tsv, csv or jsonl)");
         }
+        break;
+      case OptionId::noHeader:
+        arguments.header = false;
         break;
       case OptionId::quiet:
         arguments.quiet = true;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/row_format.hpp"
+#include "batch/row_format.hpp"
 
 namespace bidgauge {
 
@@ -26,6 +26,7 @@ struct Arguments {
   bool quiet = false;
   bool explain = false;
   BatchFormat format = BatchFormat::tsv;
+  bool header = true;              // false with --no-header
   std::vector<std::string> words;  // the hand's words, or the batch's files
 };
 

@@ -12,16 +12,13 @@
 #include <vector>
 
 #include "app/interactive_app.hpp"
+#include "batch/batch.hpp"
 #include "cli/arguments.hpp"
-#include "cli/batch.hpp"
 #include "cli/hand_mode.hpp"
 #include "terminal/terminal_console.hpp"
 
 namespace bidgauge {
 namespace {
-
-// A usage error, or output that could not be written.
-constexpr int kErrorStatus = 2;
 
 int runInteractive(bool quiet, InteractiveApp::Start start) {
   TerminalOptions options;
@@ -49,7 +46,7 @@ GlyphSet localeGlyphSet() {
 int print(std::string_view text) {
   const bool written =
       std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-  return written ? 0 : kErrorStatus;
+  return exitCode(written ? ExitStatus::ok : ExitStatus::failed);
 }
 
 }  // namespace
@@ -60,7 +57,7 @@ int runCommandLine(int argc, char** argv) {
   if (!parsed.arguments) {
     std::fprintf(stderr, "bidgauge: %s\nTry 'bidgauge --help' for more information.\n",
                  parsed.error.c_str());
-    return kErrorStatus;
+    return exitCode(ExitStatus::failed);
   }
   Arguments& arguments = *parsed.arguments;
   switch (arguments.mode) {
@@ -69,11 +66,13 @@ int runCommandLine(int argc, char** argv) {
     case Mode::version:
       return print("bidgauge " BIDGAUGE_VERSION "\n");
     case Mode::batch:
-      return runBatch({arguments.format, std::move(arguments.words)}, {stdin, stdout, stderr});
+      return exitCode(runBatch({arguments.format, std::move(arguments.words), arguments.header},
+                               {stdin, stdout, stderr}));
     case Mode::hand:
-      return evaluateHandWords(arguments.words, arguments.explain,
-                               isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout,
-                               stderr, localeGlyphSet());
+      return exitCode(
+          evaluateHandWords(arguments.words, arguments.explain,
+                            isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout,
+                            stderr, localeGlyphSet()));
     case Mode::helpPages:
       return runInteractive(arguments.quiet, InteractiveApp::Start::help);
     case Mode::interactive:

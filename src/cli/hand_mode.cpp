@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cli/hand_entry.hpp"
+#include "batch/hand_entry.hpp"
 #include "results/explanation.hpp"
 
 namespace bidgauge {
@@ -20,21 +20,21 @@ std::string joined(std::span<const std::string> words) {
 
 }  // namespace
 
-int evaluateHandWords(std::span<const std::string> words, bool explain, TextStyle style,
-                      std::FILE* out, std::FILE* err, GlyphSet glyphs) {
+ExitStatus evaluateHandWords(std::span<const std::string> words, bool explain, TextStyle style,
+                             std::FILE* out, std::FILE* err, GlyphSet glyphs) {
   const HandEntry entry = enterHandText(joined(words));
   if (!entry.complete) {
     std::fprintf(err, "bidgauge: %s\n", entry.error.c_str());
-    return hand_status::invalid;
+    return ExitStatus::failed;
   }
   const ResultRows rows = computeResults(entry.state.hand, glyphs);
   std::string text = handPanelText(entry.state, rows, style, glyphs);
   if (explain) text += explanationText(entry.state.hand, rows, glyphs);
   if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
     std::fprintf(err, "bidgauge: cannot write the output: %s\n", std::strerror(errno));
-    return hand_status::invalid;
+    return ExitStatus::failed;
   }
-  return hand_status::ok;
+  return ExitStatus::ok;
 }
 
 }  // namespace bidgauge

@@ -4,20 +4,17 @@
 #include <span>
 #include <string>
 
+#include "batch/exit_status.hpp"
 #include "cli/panel_output.hpp"
 
 namespace bidgauge {
 
-namespace hand_status {
-inline constexpr int ok = 0;
-inline constexpr int invalid = 2;  // the hand, or the output could not be written
-}  // namespace hand_status
-
 // Evaluates the hand given as words on the command line: they are joined with
 // single blanks and typed on the entry line. Prints the entry row and the
 // results panel (and with `explain` what each method counted) to `out`, or the
-// reason the hand is not valid to `err`.
-int evaluateHandWords(std::span<const std::string> words, bool explain, TextStyle style,
-                      std::FILE* out, std::FILE* err, GlyphSet glyphs = GlyphSet::full);
+// reason the hand is not valid to `err` (ExitStatus::failed, as for output
+// that could not be written).
+ExitStatus evaluateHandWords(std::span<const std::string> words, bool explain, TextStyle style,
+                             std::FILE* out, std::FILE* err, GlyphSet glyphs = GlyphSet::full);
 
 }  // namespace bidgauge

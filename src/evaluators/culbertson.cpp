@@ -5,8 +5,10 @@
 
 #include "evaluators/breakdown.hpp"
 #include "evaluators/byte_counts.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -127,19 +129,7 @@ struct CulbertsonMethod {
     const ByteCounts sum = sumOverSuits(keys, trace, kSuitCounts, [](const Holding& h, auto& t) {
       return packed(countSuit(h, t));
     });
-    int halfTricks = sum[kHalfTricks];
-    int plusValues = sum[kPlusValues];
-    // A Kx and a Qx in different suits make a full trick; the Queen's plus-value
-    // goes so that neither holding counts twice.
-    const int combined = std::min(sum[kKx], sum[kQx]);
-    trace.add(2 * combined, [] { return "K x and Q x combine"; });
-    trace.add(-combined, [] { return "plus-value of Q x withdrawn"; });
-    halfTricks += combined;
-    plusValues -= combined;
-    // Plus-values count in pairs.
-    trace.add(-(plusValues % 2), [] { return "odd plus-value dropped"; });
-    halfTricks += plusValues / 2;
-    return {halfTricks, halfTricks >= kCulbertsonOpeningHalves};
+    return totals::culbertson(sum[kHalfTricks], sum[kPlusValues], sum[kKx], sum[kQx], trace);
   }
 };
 
@@ -147,6 +137,14 @@ struct CulbertsonMethod {
 
 CulbertsonResult evaluateCulbertson(SuitKeys keys) {
   return evaluateWith<CulbertsonMethod>(keys);
+}
+
+void addCulbertsonParts(int key, SuitParts& parts) {
+  const ByteCounts& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.culbertsonHalfTricks += count[kHalfTricks];
+  parts.culbertsonPlusValues += count[kPlusValues];
+  parts.culbertsonKx += count[kKx];
+  parts.culbertsonQx += count[kQx];
 }
 
 CulbertsonResult evaluateCulbertson(const Hand& hand) {

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "evaluators/breakdown.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -96,10 +98,6 @@ constexpr auto kSuitCounts = tabulateHoldings<SuitCount>([](const Holding& h) {
   return countSuit(h, trace);
 });
 
-// Quality by remainder -2 .. 2. The remainder carries the sign of the total, so a
-// negative one means ordinary.
-constexpr std::array<int, 5> kQualityByRemainder = {0, 0, -1, 0, 1};
-
 // Kleinman for evaluateWith and explainWith: the count, and the unit of its terms.
 struct KleinmanMethod {
   static constexpr int kUnitsPerPoint = 1;
@@ -108,15 +106,7 @@ struct KleinmanMethod {
   static KleinmanResult countHand(SuitKeys keys, Trace& trace) {
     const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
                                        [](const Holding& h, auto& t) { return countSuit(h, t); });
-    int total = sum.total;
-    // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
-    if (sum.shortSuits == 0) {
-      trace.add(-2, [] { return "4-3-3-3 hand"; });
-      total -= 2;
-    }
-    const int points = total / 3;
-    const auto remainder = static_cast<std::size_t>(total - 3 * points + 2);
-    return {points, kQualityByRemainder[remainder], points >= kKleinmanOpening};
+    return totals::kleinman(sum.total, sum.shortSuits, trace);
   }
 };
 
@@ -124,6 +114,12 @@ struct KleinmanMethod {
 
 KleinmanResult evaluateKleinman(SuitKeys keys) {
   return evaluateWith<KleinmanMethod>(keys);
+}
+
+void addKleinmanParts(int key, SuitParts& parts) {
+  const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.kleinmanTotal += count.total;
+  parts.kleinmanShortSuits += count.shortSuits;
 }
 
 KleinmanResult evaluateKleinman(const Hand& hand) {

@@ -14,6 +14,13 @@ struct KleinmanResult {
 
 inline constexpr int kKleinmanOpening = 11;
 
+// The quality of a counted total (three to a point): remainder 2 is good, 0 bad,
+// 1 ordinary. The remainder carries the total's sign, so a negative one is ordinary.
+constexpr int kleinmanQuality(int total) {
+  const int remainder = total % 3;
+  return remainder == 2 ? 1 : remainder == 0 ? -1 : 0;
+}
+
 KleinmanResult evaluateKleinman(const Hand& hand);
 
 }  // namespace bidgauge

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "evaluators/breakdown.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -15,7 +17,7 @@ namespace {
 // Counted in hundredths. High-card, support and swallow sums are multiples of a
 // half and honour values multiples of a quarter, so every term is a whole number
 // of hundredths and the total needs no rounding.
-constexpr int kHundredths = 100;
+constexpr int kHundredths = totals::kKnrHundredths;
 
 struct SuitCount {
   std::int16_t hundredths = 0;      // suit quality + honour value
@@ -146,17 +148,6 @@ constexpr auto kSuitCounts = tabulateHoldings<SuitCount>([](const Holding& h) {
   return countSuit(h, trace);
 });
 
-template <class Trace>
-constexpr int distributionAdjustment(int shortSuitPoints, Trace& trace) {
-  // No suit shorter than three cards: with 13 cards that is only 4-3-3-3.
-  if (shortSuitPoints == 0) {
-    trace.add(-kHundredths / 2, [] { return "4-3-3-3 hand"; });
-    return -kHundredths / 2;
-  }
-  trace.add(-kHundredths, [] { return "first distribution point discounted"; });
-  return -kHundredths;
-}
-
 // KnR for evaluateWith and explainWith: the count, and the unit of its terms.
 struct KnrMethod {
   static constexpr int kUnitsPerPoint = kHundredths;
@@ -165,9 +156,7 @@ struct KnrMethod {
   static KnrResult countHand(SuitKeys keys, Trace& trace) {
     const SuitCount sum = sumOverSuits(keys, trace, kSuitCounts,
                                        [](const Holding& h, auto& t) { return countSuit(h, t); });
-    const int hundredths = sum.hundredths + kHundredths * sum.shortSuitPoints +
-                           distributionAdjustment(sum.shortSuitPoints, trace);
-    return {hundredths, hundredths >= kKnrOpeningHundredths};
+    return totals::knr(sum.hundredths, sum.shortSuitPoints, trace);
   }
 };
 
@@ -175,6 +164,12 @@ struct KnrMethod {
 
 KnrResult evaluateKnR(SuitKeys keys) {
   return evaluateWith<KnrMethod>(keys);
+}
+
+void addKnrParts(int key, SuitParts& parts) {
+  const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.knrHundredths += count.hundredths;
+  parts.knrShortSuitPoints += count.shortSuitPoints;
 }
 
 KnrResult evaluateKnR(const Hand& hand) {

@@ -6,8 +6,10 @@
 
 #include "evaluators/breakdown.hpp"
 #include "evaluators/byte_counts.hpp"
+#include "evaluators/hand_totals.hpp"
 #include "evaluators/holding.hpp"
 #include "evaluators/suit_keys.hpp"
+#include "evaluators/suit_parts.hpp"
 #include "evaluators/trace.hpp"
 
 namespace bidgauge {
@@ -38,59 +40,6 @@ constexpr auto kSuitCounts = tabulateHoldings<SuitCount>([](const Holding& h) {
   return countSuit(h, trace);
 });
 
-// The lengths longest first. Each step takes one min or max and gets the other
-// by subtraction, which the compiler keeps free of branches that would depend on
-// the shape. The second longest is the larger of the shorter pair maximum and the
-// longer pair minimum.
-constexpr std::array<int, kSuitCount> sortedDescending(const std::array<int, kSuitCount>& l) {
-  const int high1 = std::max(l[0], l[1]);
-  const int low1 = l[0] + l[1] - high1;
-  const int high2 = std::max(l[2], l[3]);
-  const int low2 = l[2] + l[3] - high2;
-  const int longest = std::max(high1, high2);
-  const int shortest = std::min(low1, low2);
-  const int second = std::max(high1 + high2 - longest, low1 + low2 - shortest);
-  const int third = l[0] + l[1] + l[2] + l[3] - longest - second - shortest;
-  return {longest, second, third, shortest};
-}
-
-// The two longest suits plus the difference between the longest and the shortest.
-template <class Trace>
-int shapePoints(const std::array<int, kSuitCount>& lengths, Trace& trace) {
-  const auto sorted = sortedDescending(lengths);
-  const int points = 2 * sorted[0] + sorted[1] - sorted[3];
-  trace.add(points, [&] {
-    const auto text = [](int n) { return std::to_string(n); };
-    return "shape " + text(sorted[0]) + "-" + text(sorted[1]) + "-" + text(sorted[2]) + "-" +
-           text(sorted[3]) + ": " + text(sorted[0]) + " + " + text(sorted[1]) + " + (" +
-           text(sorted[0]) + " - " + text(sorted[3]) + ")";
-  });
-  return points;
-}
-
-// The numbers of suits with high cards that earn the concentration bonus, as bits,
-// by high-card points (at most 10 a suit): exactly two suits with 11 to 14 points,
-// at most three with 15 or more. A table rather than conditions keeps this free of
-// branches that would depend on the hand.
-constexpr auto kBonusSuitCounts = [] {
-  constexpr int kMostHcp = 10 * kSuitCount;
-  std::array<unsigned, kMostHcp + 1> suitCounts{};
-  for (int hcp = 11; hcp < static_cast<int>(suitCounts.size()); ++hcp) {
-    suitCounts[static_cast<std::size_t>(hcp)] = hcp <= 14 ? 0b00100U : 0b01111U;
-  }
-  return suitCounts;
-}();
-
-template <class Trace>
-int concentration(int hcp, int hcpSuits, Trace& trace) {
-  const bool concentrated = (kBonusSuitCounts[static_cast<std::size_t>(hcp)] >> hcpSuits & 1U) != 0;
-  trace.add(concentrated ? 1 : 0, [&] {
-    return "concentration: " + std::to_string(hcp) + " points in " + std::to_string(hcpSuits) +
-           " suits";
-  });
-  return concentrated ? 1 : 0;
-}
-
 // Zar for evaluateWith and explainWith: the count, and the unit of its terms.
 struct ZarMethod {
   static constexpr int kUnitsPerPoint = 1;
@@ -101,10 +50,7 @@ struct ZarMethod {
                                        [](const Holding& h, auto& t) { return countSuit(h, t); });
     const std::array<int, kSuitCount> lengths = {lengthOfKey(keys[0]), lengthOfKey(keys[1]),
                                                  lengthOfKey(keys[2]), lengthOfKey(keys[3])};
-    const int shape = shapePoints(lengths, trace);
-    const int bonus = concentration(sum[kHcp], sum[kHcpSuit], trace);
-    const int points = shape + sum[kHcp] + sum[kControls] + bonus - sum[kHonoursOnly];
-    return {points, points >= kZarOpening};
+    return totals::zar(lengths, sum[kHcp], sum[kControls], sum[kHcpSuit], sum[kHonoursOnly], trace);
   }
 };
 
@@ -112,6 +58,14 @@ struct ZarMethod {
 
 ZarResult evaluateZar(SuitKeys keys) {
   return evaluateWith<ZarMethod>(keys);
+}
+
+void addZarParts(int key, SuitParts& parts) {
+  const SuitCount& count = kSuitCounts[static_cast<std::size_t>(key)];
+  parts.hcp += count[kHcp];
+  parts.zarControls += count[kControls];
+  parts.zarHcpSuits += count[kHcpSuit];
+  parts.zarHonoursOnlySuits += count[kHonoursOnly];
 }
 
 ZarResult evaluateZar(const Hand& hand) {

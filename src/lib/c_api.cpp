@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "bidgauge/bidgauge.h"
-#include "cli/hand_reader.hpp"
-#include "cli/row_format.hpp"
+#include "batch/hand_reader.hpp"
+#include "batch/row_format.hpp"
 #include "hand/cp437.hpp"
 #include "lib/hand_bridge.hpp"
 #include "results/explanation.hpp"

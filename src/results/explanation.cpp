@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "evaluators/breakdown.hpp"
+#include "evaluators/kleinman.hpp"
 #include "hand/card_tables.hpp"
 #include "hand/cp437.hpp"
 
@@ -70,10 +71,10 @@ std::string kleinmanTotal(const Breakdown& terms, const ResultRow& row, GlyphSet
   for (const BreakdownTerm& term : terms) total += hundredthsOf(term.value) / 100;
   const int points = total / 3;
   const int remainder = total - 3 * points;
-  const char* quality = remainder == 2 ? "good, +" : remainder == 0 ? "bad, -" : "ordinary";
+  const int quality = kleinmanQuality(total);
+  const char* word = quality > 0 ? "good, +" : quality < 0 ? "bad, -" : "ordinary";
   return "total " + std::to_string(total) + " / 3 = " + std::to_string(points) + ", remainder " +
-         std::to_string(remainder) + " (" + quality +
-         "): " + trimmed(cp437ToText(row.text, glyphs));
+         std::to_string(remainder) + " (" + word + "): " + trimmed(cp437ToText(row.text, glyphs));
 }
 
 struct Line {

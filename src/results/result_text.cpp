@@ -16,10 +16,8 @@ std::string signedWhole(int value) {
 }  // namespace
 
 std::string knrText(int hundredths) {
-  const int magnitude = std::abs(hundredths);
-  const int fraction = magnitude % 100;
-  return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + "." +
-         (fraction < 10 ? "0" : "") + std::to_string(fraction);
+  char text[16];
+  return std::string(text, writeHundredths(text, hundredths));
 }
 
 std::string zarText(int points) {

@@ -18,6 +18,25 @@ struct ResultRow {
 };
 using ResultRows = std::array<ResultRow, 4>;
 
+// Writes hundredths as a decimal with two places: 1220 -> "12.20", -50 ->
+// "-0.50"; at most 14 bytes. Returns the end.
+constexpr char* writeHundredths(char* out, int hundredths) {
+  if (hundredths < 0) *out++ = '-';
+  unsigned magnitude =
+      hundredths < 0 ? 0U - static_cast<unsigned>(hundredths) : static_cast<unsigned>(hundredths);
+  char digits[12] = {};
+  int count = 0;
+  for (unsigned whole = magnitude / 100; count == 0 || whole != 0; whole /= 10) {
+    digits[count++] = static_cast<char>('0' + whole % 10);
+  }
+  while (count != 0) *out++ = digits[--count];
+  magnitude %= 100;
+  *out++ = '.';
+  *out++ = static_cast<char>('0' + magnitude / 10);
+  *out++ = static_cast<char>('0' + magnitude % 10);
+  return out;
+}
+
 // Value texts as the results box shows them (code page 437 bytes).
 std::string knrText(int hundredths);                // "12.20", "-0.50"
 std::string zarText(int points);                    // " 26"

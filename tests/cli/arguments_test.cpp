@@ -80,12 +80,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejected{{"-AKQ"}, "unknown option '-AKQ'"},
                       Rejected{{"--help=yes"}, "option '--help' takes no value"},
                       Rejected{{"--batch", "--format"}, "option '--format' needs a value"},
-                      Rejected{{"--batch", "--format", "csv"},
-                               "unknown format 'csv' (tsv or jsonl)"},
+                      Rejected{{"--batch", "--format", "xml"},
+                               "unknown format 'xml' (tsv, csv or jsonl)"},
+                      Rejected{{"--no-header", "AKQ"}, "--no-header only applies to --batch"},
                       Rejected{{"--format=jsonl", "AKQ"}, "--format only applies to --batch"},
                       Rejected{{"--explain"}, "--explain needs a hand"},
                       Rejected{{"--explain", "--batch"}, "--explain cannot be used with --batch"},
                       Rejected{{"--frob", "--help"}, "unknown option '--frob'"}));
+
+TEST(Arguments, BatchTakesCsvAndNoHeader) {
+  const std::vector<std::string_view> words = {"--batch", "--format=csv", "--no-header", "a.txt"};
+  const ParsedArguments parsed = parseArguments(words);
+  ASSERT_TRUE(parsed.arguments) << parsed.error;
+  EXPECT_EQ(parsed.arguments->format, BatchFormat::csv);
+  EXPECT_FALSE(parsed.arguments->header);
+  EXPECT_TRUE(parseArguments(std::vector<std::string_view>{"--batch"}).arguments->header);
+}
 
 TEST(IsOption, HyphenWordsAreVoidMarks) {
   for (const std::string_view word : {"-", "--", "---", "- AKQ", "-- x", "", "AKQ", "?", "a-b"}) {

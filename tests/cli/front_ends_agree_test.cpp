@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app/headless.hpp"
-#include "cli/batch.hpp"
-#include "cli/row_format.hpp"
+#include "batch/batch.hpp"
+#include "batch/row_format.hpp"
 #include "console/scripted_console.hpp"
-#include "memory_file.hpp"
 #include "support/hand_text.hpp"
+#include "support/memory_file.hpp"
 #include "support/random_hands.hpp"
 
 namespace bidgauge {
@@ -119,7 +119,8 @@ TEST(FrontEnds, BatchRowsShowWhatTheInteractivePanelShows) {
   InputText in(input);
   OutputCapture out;
   OutputCapture err;
-  ASSERT_EQ(runBatch({BatchFormat::tsv, {}}, {in.file(), out.file(), err.file()}), batch_status::ok)
+  ASSERT_EQ(runBatch({BatchFormat::tsv, {}, true}, {in.file(), out.file(), err.file()}),
+            ExitStatus::ok)
       << err.text();
   std::stringstream rows(out.text());
   std::string row;
@@ -127,7 +128,7 @@ TEST(FrontEnds, BatchRowsShowWhatTheInteractivePanelShows) {
   for (const std::string& hand : hands) {
     ASSERT_TRUE(std::getline(rows, row)) << "no row for " << hand;
     const std::vector<std::string> f = fields(row);
-    ASSERT_EQ(f.size(), 12u) << row;
+    ASSERT_EQ(f.size(), 14u) << row;
     const Values batch{f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11]};
     EXPECT_EQ(f[2], handText(handFromText(hand)));
     EXPECT_EQ(batch, panelValues(hand)) << hand;

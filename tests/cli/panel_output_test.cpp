@@ -6,7 +6,7 @@
 #include <regex>
 #include <string>
 
-#include "cli/hand_entry.hpp"
+#include "batch/hand_entry.hpp"
 #include "console/colors.hpp"
 #include "results/explanation.hpp"
 

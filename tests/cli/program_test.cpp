@@ -57,6 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
              "  Enter a hand:   - AKQJ5 KQJ32 AQ2\n",
              ""},
         Case{"OneWord", {"KQ7543 QT2 A J98"}, 0, "  Enter a hand:   KQ7543 QT2 A J98\n", ""},
+        Case{"TenAsTwoDigits",
+             {"AK1098", "Q72", "KJ4", "32"},
+             0,
+             "  Enter a hand:   AKT98 Q72 KJ4 32\n",
+             ""},
         Case{"Quiet", {"--quiet", "KQ7543", "QT2", "A", "J98"}, 0, "  Enter a hand:", ""},
         Case{"TooManyCards",
              {"AKQJT98765432", "-", "-", "x"},
@@ -103,10 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              "bidgauge: --explain needs a hand\nTry 'bidgauge --help' for more information.\n"},
         Case{"BadFormat",
-             {"--batch", "--format", "csv"},
+             {"--batch", "--format", "xml"},
              2,
              "",
-             "bidgauge: unknown format 'csv' (tsv or jsonl)\n"
+             "bidgauge: unknown format 'xml' (tsv, csv or jsonl)\n"
              "Try 'bidgauge --help' for more information.\n"},
         Case{"MissingFile",
              {"--batch", "/nonexistent/hands.txt"},
@@ -174,9 +179,9 @@ TEST(ProgramBatch, PrintsEveryValidLineAndFailsForTheInvalidOnes) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out,
             "board\tseat\thand\tknr\tknr_opens\tzar\tzar_opens\tkleinman\tkleinman_quality\t"
-            "kleinman_opens\thonor_tricks\thonor_tricks_opens\n"
-            "\t\tKQ7543 QT2 A J98\t12.35\t1\t28\t1\t11\tordinary\t1\t2.5\t1\n"
-            "\t\tAKT9xx - QJxxx T2\t15.95\t1\t29\t1\t10\tgood\t0\t2.5\t1\n");
+            "kleinman_opens\thonor_tricks\thonor_tricks_opens\thcp\tsource\n"
+            "\t\tKQ7543 QT2 A J98\t12.35\t1\t28\t1\t11\tordinary\t1\t2.5\t1\t12\t<stdin>:1\n"
+            "\t\tAKT9xx - QJxxx T2\t15.95\t1\t29\t1\t10\tgood\t0\t2.5\t1\t10\t<stdin>:3\n");
   EXPECT_EQ(result.err, "<stdin>:2: unexpected character 'n' at position 1\n");
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bidgauge/bidgauge.h"
-#include "cli/row_format.hpp"
+#include "batch/row_format.hpp"
 #include "lib/api_support.hpp"
 #include "results/explanation.hpp"
 #include "support/hand_text.hpp"
@@ -58,8 +58,8 @@ TEST(CApiRead, ErrorsGiveMessageAndPosition) {
            Case{"KQ7543 QT2 A J9Z", "unexpected character 'Z' at position 16", 16},
            Case{"  KQ7543 QT2 A J9Z", "unexpected character 'Z' at position 18", 18},
            Case{"KQ7543 QT2 A J9", "The hand has only 12 cards", 0},
-           Case{"KQ7543 QT2 A J98 x", "The hand already has 13 cards", 0},
-           Case{"KQ7543 QT2 A JJ8", "Duplicate Jack of Clubs", 0},
+           Case{"KQ7543 QT2 A J98 x", "The hand already has 13 cards", 17},
+           Case{"KQ7543 QT2 A JJ8", "Duplicate Jack of Clubs", 15},
            Case{"", "no hand given", 0},
            Case{"KQ7543 QT2 A J9\xC3\xA9", "unexpected character '\xC3\xA9' at position 16", 16},
        }) {

@@ -11,7 +11,7 @@ TEST(EvaluationJson, AHandGivesTheBatchRowFieldsAfterOk) {
   EXPECT_EQ(evaluationJson("KQ7543 QT2 A J98"),
             R"({"ok":true,"hand":"KQ7543 QT2 A J98","knr":12.35,"knr_opens":true,"zar":28,)"
             R"("zar_opens":true,"kleinman":11,"kleinman_quality":"ordinary","kleinman_opens":true,)"
-            R"("honor_tricks":2.5,"honor_tricks_opens":true})");
+            R"("honor_tricks":2.5,"honor_tricks_opens":true,"hcp":12})");
 }
 
 TEST(EvaluationJson, EveryFormTheBatchReaderTakesIsRead) {

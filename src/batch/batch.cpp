@@ -1,0 +1,221 @@
+#include "batch/batch.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "batch/blanks.hpp"
+#include "batch/hand_line.hpp"
+#include "batch/hand_reader.hpp"
+#include "batch/line_reader.hpp"
+#include "batch/output_buffer.hpp"
+#include "batch/pbn.hpp"
+
+namespace bidgauge {
+namespace {
+
+constexpr std::string_view kStdinName = "<stdin>";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool sameLetters(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char ch) {
+      return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+    };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// PBN input starts, after any blank or # comment lines, with a tag, a
+// comment or a directive.
+bool startsPbn(std::string_view text) {
+  return text[0] == '%' || text[0] == '[' || text[0] == '{' || text[0] == ';';
+}
+
+// Turns the lines of one input into rows. A PBN input gives rows for its Deal
+// tags only; the auction, play and commentary in between are passed over.
+class InputReader {
+ public:
+  InputReader(std::string_view name, BatchFormat format, OutputBuffer& out, std::FILE* err)
+      : name_(name), writer_(format, name), out_(out), err_(err) {}
+
+  // The errno that stopped reading, 0 when the input was read to its end.
+  int read(std::FILE* file) {
+    LineReader reader(file);
+    InputLine line;
+    while (reader.next(line)) onLine(line);
+    flushDeal();
+    return reader.failed() ? reader.error() : 0;
+  }
+
+  bool anyInvalid() const { return anyInvalid_; }
+  long rows() const { return rows_; }
+
+ private:
+  void onLine(InputLine line) {
+    if (line.tooLong) return report(line.number, "line too long");
+    if (line.number == 1 && line.text.starts_with(kByteOrderMark)) {
+      line.text.remove_prefix(kByteOrderMark.size());
+    }
+    const Trimmed trimmed = trimmedBlanks(line.text);
+    const std::string_view text = trimmed.text;
+    if (scanner_.midway()) return onPbnLine(trimmed, line.number);
+    if (text.empty()) return endGame();
+    if (text[0] == '#') return;
+    if (!sawContent_) pbn_ = startsPbn(text);
+    sawContent_ = true;
+    if (pbn_ || text[0] == '[') return onPbnLine(trimmed, line.number);
+    flushDeal();
+    if (const std::optional<QuickHand> quick = quickRead(text)) {
+      return emit({std::nullopt, 0, quick->hand, line.number, quick->written ? text : ""});
+    }
+    const LineHands hands = readHandsOfLine(text, trimmed.firstPosition);
+    for (const std::string& error : hands.deal.errors) report(line.number, error);
+    for (int i = 0; i < hands.deal.count; ++i) {
+      const SeatHand& seat = hands.deal.seats[static_cast<std::size_t>(i)];
+      emit({hands.board, seat.seat, seat.hand, line.number, {}});
+    }
+  }
+
+  void onPbnLine(const Trimmed& line, long number) {
+    if (line.text.empty() && !scanner_.midway()) return endGame();
+    for (const ScannedTag& tag : scanner_.scan(line.text, number, line.firstPosition)) onTag(tag);
+  }
+
+  void onTag(const ScannedTag& tag) {
+    if (tag.name != "Deal" && tag.name != "Board") {
+      if (sameLetters(tag.name, "Deal") || sameLetters(tag.name, "Board")) {
+        warn(tag.line, "tag \"" + tag.name + "\" passed over: tag names are case-sensitive");
+      } else if (tag.name.empty()) {
+        report(tag.line, "malformed tag");
+      }
+      return;
+    }
+    if (!tag.wellFormed) return report(tag.line, "malformed " + tag.name + " tag");
+    if (tag.name == "Board") return onBoard(tag);
+    flushDeal();
+    std::string error;
+    if (std::optional<DealHands> deal = readDeal(tag.value, tag.valuePosition, error)) {
+      for (const std::string& seatError : deal->errors) report(tag.line, seatError);
+      deal_ = std::move(deal);
+      dealLine_ = tag.line;
+    } else {
+      report(tag.line, error);
+    }
+  }
+
+  void onBoard(const ScannedTag& tag) {
+    // A second board number starts the next game.
+    if (deal_ && gameHasBoard_) flushDeal();
+    gameHasBoard_ = true;
+    if (tag.value == "#") {
+      board_ = lastBoard_;  // the previous game's board
+      return;
+    }
+    std::string error;
+    board_ = readBoard(tag.value, error);
+    if (!error.empty()) report(tag.line, error);
+    if (board_) lastBoard_ = board_;
+  }
+
+  void endGame() {
+    flushDeal();
+    board_.reset();
+    gameHasBoard_ = false;
+  }
+
+  void flushDeal() {
+    if (!deal_) return;
+    for (int i = 0; i < deal_->count; ++i) {
+      const SeatHand& seat = deal_->seats[static_cast<std::size_t>(i)];
+      emit({board_, seat.seat, seat.hand, dealLine_, {}});
+    }
+    deal_.reset();
+    board_.reset();
+    gameHasBoard_ = false;
+  }
+
+  void emit(const BatchRow& row) {
+    char* out = out_.reserve(writer_.maxRowBytes());
+    out_.commit(writer_.write(out, row, evaluateFused(row.hand)));
+    ++rows_;
+  }
+
+  void report(long number, std::string_view message) {
+    anyInvalid_ = true;
+    std::fprintf(err_, "%.*s:%ld: %.*s\n", static_cast<int>(name_.size()), name_.data(), number,
+                 static_cast<int>(message.size()), message.data());
+  }
+
+  void warn(long number, std::string_view message) {
+    std::fprintf(err_, "%.*s:%ld: warning: %.*s\n", static_cast<int>(name_.size()), name_.data(),
+                 number, static_cast<int>(message.size()), message.data());
+  }
+
+  std::string_view name_;
+  RowWriter writer_;
+  OutputBuffer& out_;
+  std::FILE* err_;
+  PbnScanner scanner_;
+  bool sawContent_ = false;
+  bool pbn_ = false;
+  bool anyInvalid_ = false;
+  long rows_ = 0;
+  std::optional<long> board_;
+  std::optional<long> lastBoard_;
+  bool gameHasBoard_ = false;
+  std::optional<DealHands> deal_;
+  long dealLine_ = 0;
+};
+
+void reportFileError(std::FILE* err, std::string_view name, int error) {
+  std::fprintf(err, "bidgauge: %.*s: %s\n", static_cast<int>(name.size()), name.data(),
+               std::strerror(error));
+}
+
+}  // namespace
+
+ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams) {
+  OutputBuffer out(streams.out);
+  if (request.header) out.append(headerOf(request.format));
+  const std::vector<std::string> standardInput = {"-"};
+  const std::vector<std::string>& files = request.files.empty() ? standardInput : request.files;
+
+  bool anyInvalid = false;
+  bool anyUnread = false;
+  long rows = 0;
+  for (const std::string& file : files) {
+    const bool isStdin = file == "-";
+    const std::string_view name = isStdin ? kStdinName : std::string_view(file);
+    std::FILE* in = isStdin ? streams.in : std::fopen(file.c_str(), "rb");
+    if (in == nullptr) {
+      reportFileError(streams.err, name, errno);
+      anyUnread = true;
+      continue;
+    }
+    InputReader reader(name, request.format, out, streams.err);
+    const int readError = reader.read(in);
+    if (!isStdin) std::fclose(in);
+    if (readError != 0) {
+      reportFileError(streams.err, name, readError);
+      anyUnread = true;
+    }
+    anyInvalid = anyInvalid || reader.anyInvalid();
+    rows += reader.rows();
+    if (out.failed()) break;
+  }
+  if (!out.flush()) {
+    std::fprintf(streams.err, "bidgauge: cannot write the output: %s\n",
+                 std::strerror(out.error()));
+    return ExitStatus::failed;
+  }
+  if (rows == 0 && !anyUnread) std::fprintf(streams.err, "bidgauge: warning: no hand found\n");
+  if (anyUnread) return ExitStatus::failed;
+  return anyInvalid ? ExitStatus::invalidLines : ExitStatus::ok;
+}
+
+}  // namespace bidgauge

@@ -1,0 +1,128 @@
+#include "batch/hand_entry.hpp"
+
+#include <cstdio>
+
+#include "hand/parser.hpp"
+
+namespace bidgauge {
+namespace {
+
+bool isContinuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
+
+// Bytes of the UTF-8 character at the start of `text`; a stray byte counts alone.
+std::size_t characterLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t length = lead < 0xC2   ? 1
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 1;
+  if (length > text.size()) return 1;
+  for (std::size_t i = 1; i < length; ++i) {
+    if (!isContinuation(static_cast<unsigned char>(text[i]))) return 1;
+  }
+  return length;
+}
+
+bool isControl(std::string_view keyText) {
+  const auto byte = static_cast<unsigned char>(keyText[0]);
+  return keyText.size() == 1 && (byte < 0x20 || byte == 0x7F);
+}
+
+// U+0080 to U+009F: some terminals act on them, so they are never echoed.
+bool isWideControl(std::string_view keyText) {
+  return keyText.size() == 2 && static_cast<unsigned char>(keyText[0]) == 0xC2 &&
+         static_cast<unsigned char>(keyText[1]) < 0xA0;
+}
+
+// Escape, Backspace and Enter are control characters too: mid-text they would
+// leave, edit or end the entry.
+bool isCommandKey(std::string_view keyText) {
+  return commandKeyOf(keyText) != CommandKey::none || isControl(keyText);
+}
+
+std::string hexByte(unsigned char byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02X", byte);
+  return text;
+}
+
+std::string describe(std::string_view keyText) {
+  const auto byte = static_cast<unsigned char>(keyText[0]);
+  if (keyText == " ") return "blank";
+  if (isControl(keyText)) return "control character U+00" + hexByte(byte);
+  if (isWideControl(keyText)) {
+    return "control character U+00" + hexByte(static_cast<unsigned char>(keyText[1]));
+  }
+  if (keyText.size() == 1 && byte >= 0x80) return "byte 0x" + hexByte(byte);
+  return "character '" + std::string(keyText) + "'";
+}
+
+HandEntry failure(std::string message, int position = 0) {
+  return {false, EntryState{}, std::move(message), position};
+}
+
+HandEntry unexpected(const EntryKey& key) {
+  return failure(
+      "unexpected " + describe(key.text) + " at position " + std::to_string(key.position),
+      key.position);
+}
+
+constexpr std::string_view kTenKey = "10";
+
+HandEntry pressEnter(const EntryState& state) {
+  KeyVerdict verdict = parseKey(state, "\r");
+  switch (verdict.action) {
+    case KeyAction::complete:
+      return {true, std::move(verdict.state), {}};
+    case KeyAction::error:
+      return failure(errorText(verdict.state));
+    default:
+      return failure(state.nothingTyped() ? "no hand given" : "the hand ends with a blank");
+  }
+}
+
+}  // namespace
+
+HandEntry enterKeys(std::span<const EntryKey> keys) {
+  EntryState state;
+  for (const EntryKey& key : keys) {
+    const std::string keyText = key.text == kTenKey ? "T" : upperCased(key.text);
+    if (key.refused || keyText.empty() || isCommandKey(keyText)) return unexpected(key);
+    KeyVerdict verdict = parseKey(state, keyText);
+    switch (verdict.action) {
+      case KeyAction::accept:
+        state = std::move(verdict.state);
+        break;
+      case KeyAction::ignore:
+        break;
+      case KeyAction::error:
+        return failure(errorText(verdict.state), key.position);
+      case KeyAction::refuse:
+      case KeyAction::complete:  // only Enter completes, and Enter is refused above
+        return unexpected(key);
+    }
+  }
+  return pressEnter(state);
+}
+
+std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition) {
+  std::vector<EntryKey> keys;
+  int position = firstPosition;
+  while (!text.empty()) {
+    const bool ten = text.starts_with(kTenKey);
+    const std::size_t length = ten ? kTenKey.size() : characterLength(text);
+    keys.push_back({std::string(text.substr(0, length)), position, false});
+    position += ten ? 2 : 1;
+    text.remove_prefix(length);
+  }
+  return keys;
+}
+
+HandEntry enterHandText(std::string_view text) {
+  return enterKeys(keysOfText(text));
+}
+
+}  // namespace bidgauge

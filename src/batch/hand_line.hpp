@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/hand_entry.hpp"
+#include "hand/hand.hpp"
+
+namespace bidgauge {
+
+// How a hand is written on one line of input: as typed on the entry line
+// ("KQ7543 QT2 A J98", '-' for a void), or with dots between the suits
+// ("KQ7543.QT2.A.J98", an empty group for a void, as in PBN deals).
+enum class HandFormat { typed, dotted };
+
+// Dotted when the text holds a dot.
+HandFormat formatOf(std::string_view text);
+
+// The well-formed common case without the parser: single separators, no
+// doubled hyphen, exactly 13 cards, in either form (dotted when the text holds
+// a dot). Nothing when the text needs the parser's judgement; whenever it
+// gives a hand, the parser gives the same one.
+std::optional<Hand> quickHand(std::string_view text);
+
+// quickHand, and whether the text is the hand's own text as handText()
+// writes it, so that it can be copied as it is.
+struct QuickHand {
+  Hand hand;
+  bool written = false;
+};
+std::optional<QuickHand> quickRead(std::string_view text);
+
+// The keys the entry line would be given for the text; a dotted hand becomes
+// the typed one, each empty group a hyphen. Positions count from firstPosition.
+std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition);
+
+// Reads a hand in the given form, quickly when possible, else through the
+// parser, which then also explains in `error` what is wrong.
+bool readHand(std::string_view text, HandFormat format, int firstPosition, Hand& hand,
+              std::string& error);
+
+// readHand for a line in either form: dotted when it holds a dot.
+bool readHandLine(std::string_view text, int firstPosition, Hand& hand, std::string& error);
+
+}  // namespace bidgauge

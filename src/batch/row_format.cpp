@@ -1,0 +1,458 @@
+#include "batch/row_format.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "hand/card_tables.hpp"
+#include "results/result_text.hpp"
+
+namespace bidgauge {
+namespace {
+
+// Letters of a suit's cards from the Ace down, in two tables: one for the seven
+// highest ranks, one for the six lowest, indexed by their card bits. Each entry
+// is written whole; its last byte says how many letters count.
+struct Letters {
+  std::array<char, 8> text{};
+  int count() const { return text[7]; }
+};
+
+template <std::size_t kCount>
+constexpr std::array<Letters, kCount> lettersOf(std::string_view ranks) {
+  std::array<Letters, kCount> table{};
+  for (std::size_t bits = 0; bits < kCount; ++bits) {
+    char length = 0;
+    for (std::size_t rank = 0; rank < ranks.size(); ++rank) {
+      if ((bits >> rank & 1U) != 0)
+        table[bits].text[static_cast<std::size_t>(length++)] = ranks[rank];
+    }
+    table[bits].text[7] = length;
+  }
+  return table;
+}
+
+constexpr auto kHighLetters = lettersOf<128>(kRankLetters.substr(0, 7));
+constexpr auto kLowLetters = lettersOf<64>(kRankLetters.substr(7));
+constexpr char kSpots[16] = {'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x',
+                             'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x'};
+
+constexpr char* putText(char* out, std::string_view text) {
+  for (const char ch : text) *out++ = ch;
+  return out;
+}
+
+constexpr char* putInt(char* out, long value) {
+  if (value < 0) *out++ = '-';
+  unsigned long magnitude =
+      value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  char digits[20] = {};
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  while (count != 0) *out++ = digits[--count];
+  return out;
+}
+
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// putInt for the line and board numbers of every row: two digits a step,
+// written from the end once the digits are counted.
+char* putCount(char* out, unsigned long value) {
+  int digits = 1;
+  for (unsigned long limit = 10; value >= limit && digits < 19; limit *= 10) ++digits;
+  char* end = out + digits;
+  char* at = end;
+  while (value >= 100) {
+    at -= 2;
+    std::memcpy(at, &kDigitPairs[2 * (value % 100)], 2);
+    value /= 100;
+  }
+  if (value >= 10) {
+    std::memcpy(at - 2, &kDigitPairs[2 * value], 2);
+  } else {
+    at[-1] = static_cast<char>('0' + value);
+  }
+  return end;
+}
+
+// 5 -> "2.5", 4 -> "2"
+constexpr char* putHalves(char* out, int halves) {
+  out = putInt(out, halves / 2);
+  return halves % 2 != 0 ? putText(out, ".5") : out;
+}
+
+constexpr std::string_view qualityName(int quality) {
+  return quality < 0 ? "bad" : quality > 0 ? "good" : "ordinary";
+}
+
+// How a format sets out its fields: a separator before each, or JSON keys.
+struct Style {
+  char separator = '\t';
+  bool json = false;
+};
+
+constexpr Style styleOf(BatchFormat format) {
+  return format == BatchFormat::tsv   ? Style{'\t', false}
+         : format == BatchFormat::csv ? Style{',', false}
+                                      : Style{',', true};
+}
+
+constexpr char* putKey(char* out, Style style, std::string_view key) {
+  if (!style.json) {
+    *out++ = style.separator;
+    return out;
+  }
+  out = putText(out, ",\"");
+  out = putText(out, key);
+  return putText(out, "\":");
+}
+
+constexpr char* putFlag(char* out, Style style, std::string_view key, bool flag) {
+  out = putKey(out, style, key);
+  if (style.json) return putText(out, flag ? "true" : "false");
+  return putText(out, flag ? "1" : "0");
+}
+
+// The fields of each method's value, written out by these, or copied whole
+// from the tables below that they fill for the common values.
+constexpr char* putKnr(char* out, Style style, int hundredths, bool opens) {
+  out = writeHundredths(putKey(out, style, "knr"), hundredths);
+  return putFlag(out, style, "knr_opens", opens);
+}
+
+constexpr char* putZar(char* out, Style style, int points, bool opens) {
+  out = putInt(putKey(out, style, "zar"), points);
+  return putFlag(out, style, "zar_opens", opens);
+}
+
+constexpr char* putKleinman(char* out, Style style, int points, int quality, bool opens) {
+  out = putInt(putKey(out, style, "kleinman"), points);
+  out = putKey(out, style, "kleinman_quality");
+  if (style.json) *out++ = '"';
+  out = putText(out, qualityName(quality));
+  if (style.json) *out++ = '"';
+  return putFlag(out, style, "kleinman_opens", opens);
+}
+
+constexpr char* putHonorTricks(char* out, Style style, int halves, bool opens) {
+  out = putHalves(putKey(out, style, "honor_tricks"), halves);
+  return putFlag(out, style, "honor_tricks_opens", opens);
+}
+
+constexpr char* putHcp(char* out, Style style, int hcp) {
+  return putInt(putKey(out, style, "hcp"), hcp);
+}
+
+// A field's text ready to copy: written whole, `length` bytes of it count.
+template <std::size_t kSize>
+struct Piece {
+  std::array<char, kSize - 1> text{};
+  std::uint8_t length = 0;
+};
+
+template <std::size_t kSize, class Write>
+constexpr Piece<kSize> pieceOf(Write write) {
+  Piece<kSize> piece;
+  char buffer[kSize] = {};
+  piece.length = static_cast<std::uint8_t>(write(buffer) - buffer);
+  for (std::size_t i = 0; i < piece.length; ++i) piece.text[i] = buffer[i];
+  return piece;
+}
+
+template <std::size_t kSize>
+char* copyPiece(char* out, const Piece<kSize>& piece) {
+  std::memcpy(out, piece.text.data(), piece.text.size());
+  return out + piece.length;
+}
+
+// The values that have ready texts, each with the opening flag its value
+// gives; KnR values are whole multiples of 0.05.
+constexpr int kKnrStep = 5;
+constexpr int kKnrLow = -100;
+constexpr int kKnrHigh = 3000;
+constexpr int kZarLow = -10;
+constexpr int kZarHigh = 100;
+constexpr int kKleinmanLow = -5;
+constexpr int kKleinmanHigh = 60;
+constexpr int kHalvesHigh = 40;
+constexpr int kHcpHigh = 40;
+
+template <std::size_t kSize>
+struct ValueTexts {
+  std::array<Piece<kSize>, (kKnrHigh - kKnrLow) / kKnrStep + 1> knr{};
+  std::array<Piece<kSize>, kZarHigh - kZarLow + 1> zar{};
+  std::array<Piece<kSize>, 3 * (kKleinmanHigh - kKleinmanLow + 1)> kleinman{};
+  std::array<Piece<kSize>, kHalvesHigh + 1> honorTricks{};
+  std::array<Piece<kSize>, kHcpHigh + 1> hcp{};
+};
+
+template <std::size_t kSize>
+constexpr ValueTexts<kSize> makeValueTexts(Style style) {
+  ValueTexts<kSize> texts;
+  for (std::size_t i = 0; i < texts.knr.size(); ++i) {
+    const int hundredths = kKnrLow + kKnrStep * static_cast<int>(i);
+    texts.knr[i] = pieceOf<kSize>([&](char* out) {
+      return putKnr(out, style, hundredths, hundredths >= kKnrOpeningHundredths);
+    });
+  }
+  for (std::size_t i = 0; i < texts.zar.size(); ++i) {
+    const int points = kZarLow + static_cast<int>(i);
+    texts.zar[i] = pieceOf<kSize>(
+        [&](char* out) { return putZar(out, style, points, points >= kZarOpening); });
+  }
+  for (std::size_t i = 0; i < texts.kleinman.size(); ++i) {
+    const int points = kKleinmanLow + static_cast<int>(i / 3);
+    const int quality = static_cast<int>(i % 3) - 1;
+    texts.kleinman[i] = pieceOf<kSize>([&](char* out) {
+      return putKleinman(out, style, points, quality, points >= kKleinmanOpening);
+    });
+  }
+  for (std::size_t i = 0; i < texts.honorTricks.size(); ++i) {
+    const int halves = static_cast<int>(i);
+    texts.honorTricks[i] = pieceOf<kSize>([&](char* out) {
+      return putHonorTricks(out, style, halves, halves >= kCulbertsonOpeningHalves);
+    });
+  }
+  for (std::size_t i = 0; i < texts.hcp.size(); ++i) {
+    texts.hcp[i] =
+        pieceOf<kSize>([&](char* out) { return putHcp(out, style, static_cast<int>(i)); });
+  }
+  return texts;
+}
+
+// Separated values need 16 bytes a field at most, JSON 80.
+constexpr auto kTsvTexts = makeValueTexts<16>(styleOf(BatchFormat::tsv));
+constexpr auto kCsvTexts = makeValueTexts<16>(styleOf(BatchFormat::csv));
+constexpr auto kJsonTexts = makeValueTexts<80>(styleOf(BatchFormat::jsonl));
+
+bool inRange(int value, int low, int high) {
+  return value >= low && value <= high;
+}
+
+template <std::size_t kSize>
+char* putValues(char* out, Style style, const ValueTexts<kSize>& texts, const HandValues& values) {
+  const Evaluation& e = values.evaluation;
+  const int knr = e.knr.hundredths;
+  if (inRange(knr, kKnrLow, kKnrHigh) && knr % kKnrStep == 0 &&
+      e.knr.opens == (knr >= kKnrOpeningHundredths)) {
+    out = copyPiece(out, texts.knr[static_cast<std::size_t>((knr - kKnrLow) / kKnrStep)]);
+  } else {
+    out = putKnr(out, style, knr, e.knr.opens);
+  }
+  if (inRange(e.zar.points, kZarLow, kZarHigh) && e.zar.opens == (e.zar.points >= kZarOpening)) {
+    out = copyPiece(out, texts.zar[static_cast<std::size_t>(e.zar.points - kZarLow)]);
+  } else {
+    out = putZar(out, style, e.zar.points, e.zar.opens);
+  }
+  const KleinmanResult& k = e.kleinman;
+  if (inRange(k.points, kKleinmanLow, kKleinmanHigh) && inRange(k.quality, -1, 1) &&
+      k.opens == (k.points >= kKleinmanOpening)) {
+    const int at = 3 * (k.points - kKleinmanLow) + k.quality + 1;
+    out = copyPiece(out, texts.kleinman[static_cast<std::size_t>(at)]);
+  } else {
+    out = putKleinman(out, style, k.points, k.quality, k.opens);
+  }
+  const int halves = e.culbertson.halfTricks;
+  if (inRange(halves, 0, kHalvesHigh) &&
+      e.culbertson.opens == (halves >= kCulbertsonOpeningHalves)) {
+    out = copyPiece(out, texts.honorTricks[static_cast<std::size_t>(halves)]);
+  } else {
+    out = putHonorTricks(out, style, halves, e.culbertson.opens);
+  }
+  if (inRange(values.hcp, 0, kHcpHigh)) {
+    return copyPiece(out, texts.hcp[static_cast<std::size_t>(values.hcp)]);
+  }
+  return putHcp(out, style, values.hcp);
+}
+
+// The hand column: the input itself when it is already in this form.
+char* putHand(char* out, const BatchRow& row) {
+  const std::size_t length = row.handText.size();
+  if (length >= 16 && length <= 32) {
+    // Two copies of 16 bytes that overlap cover any length from 16 to 32.
+    std::memcpy(out, row.handText.data(), 16);
+    std::memcpy(out + length - 16, row.handText.data() + length - 16, 16);
+    return out + length;
+  }
+  return writeHandText(out, row.hand);
+}
+
+char* putSeparated(char* out, char separator, const BatchRow& row) {
+  if (row.board) out = putCount(out, static_cast<unsigned long>(*row.board));
+  *out++ = separator;
+  if (row.seat != 0) *out++ = row.seat;
+  *out++ = separator;
+  return putHand(out, row);
+}
+
+char* putJsonStart(char* out, const BatchRow& row) {
+  out = putText(out, "{\"board\":");
+  out = row.board ? putCount(out, static_cast<unsigned long>(*row.board)) : putText(out, "null");
+  out = putText(out, ",\"seat\":");
+  if (row.seat != 0) {
+    *out++ = '"';
+    *out++ = row.seat;
+    *out++ = '"';
+  } else {
+    out = putText(out, "null");
+  }
+  out = putText(out, ",\"hand\":\"");
+  out = putHand(out, row);  // letters, digits, blanks and hyphens: nothing to escape
+  return putText(out, "\"");
+}
+
+std::string jsonEscaped(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string escaped;
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      escaped += '\\';
+      escaped += ch;
+    } else if (byte < 0x20) {
+      escaped += "\\u00";
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 15];
+    } else {
+      escaped += ch;
+    }
+  }
+  return escaped;
+}
+
+// A field quoted as RFC 4180 asks when it holds a comma, a quote or a line break.
+bool needsCsvQuotes(std::string_view text) {
+  return text.find_first_of(",\"\r\n") != std::string_view::npos;
+}
+
+std::string csvQuoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char ch : text) {
+    if (ch == '"') quoted += '"';
+    quoted += ch;
+  }
+  return quoted;
+}
+
+// A TSV field cannot hold a tab or a line break.
+std::string tsvField(std::string_view text) {
+  std::string field(text);
+  std::replace_if(
+      field.begin(), field.end(), [](char ch) { return ch == '\t' || ch == '\n' || ch == '\r'; },
+      ' ');
+  return field;
+}
+
+}  // namespace
+
+std::string headerOf(BatchFormat format) {
+  if (format == BatchFormat::jsonl) return {};
+  std::string header(kTsvHeader);
+  if (format == BatchFormat::csv) {
+    std::replace(header.begin(), header.end(), '\t', ',');
+    header.insert(header.size() - 1, "\r");
+  }
+  return header;
+}
+
+RowWriter::RowWriter(BatchFormat format, std::string_view sourceName) : format_(format) {
+  switch (format) {
+    case BatchFormat::tsv:
+      sourceHead_ = "\t" + tsvField(sourceName) + ":";
+      rowEnd_ = "\n";
+      break;
+    case BatchFormat::csv:
+      if (needsCsvQuotes(sourceName)) {
+        sourceHead_ = "," + csvQuoted(sourceName) + ":";
+        rowEnd_ = "\"\r\n";
+      } else {
+        sourceHead_ = "," + std::string(sourceName) + ":";
+        rowEnd_ = "\r\n";
+      }
+      break;
+    case BatchFormat::jsonl:
+      sourceHead_ = ",\"source\":\"" + jsonEscaped(sourceName) + ":";
+      rowEnd_ = "\"}\n";
+      break;
+  }
+}
+
+void RowWriter::setLine(long line) {
+  if (line == line_) return;
+  if (line == line_ + 1 && line_ >= 0) {
+    std::size_t at = sourceLength_ - rowEnd_.size();
+    while (at > sourceHead_.size() && source_[at - 1] == '9') source_[--at] = '0';
+    if (at > sourceHead_.size()) {
+      ++source_[at - 1];
+      line_ = line;
+      return;
+    }
+  }
+  // A new number of digits, or a line out of turn: written afresh.
+  char digits[24];
+  const std::string_view number(digits, putCount(digits, static_cast<unsigned long>(line)));
+  source_ = sourceHead_;
+  source_ += number;
+  source_ += rowEnd_;
+  sourceLength_ = source_.size();
+  source_.resize((sourceLength_ / kChunk + 1) * kChunk);
+  line_ = line;
+}
+
+char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values) {
+  switch (format_) {
+    case BatchFormat::tsv:
+      out = putValues(putSeparated(out, '\t', row), styleOf(format_), kTsvTexts, values);
+      break;
+    case BatchFormat::csv:
+      out = putValues(putSeparated(out, ',', row), styleOf(format_), kCsvTexts, values);
+      break;
+    case BatchFormat::jsonl:
+      out = putValues(putJsonStart(out, row), styleOf(format_), kJsonTexts, values);
+      break;
+  }
+  setLine(row.line);
+  for (std::size_t done = 0; done < sourceLength_; done += kChunk) {
+    std::memcpy(out + done, source_.data() + done, kChunk);
+  }
+  return out + sourceLength_;
+}
+
+// Writes whole table entries and runs of x past the end of the text: the
+// caller's buffer has room to spare (kHandTextRoom, RowWriter::maxRowBytes).
+char* writeHandText(char* out, const Hand& hand) {
+  for (int suit = 0; suit < kSuitCount; ++suit) {
+    if (suit != 0) *out++ = ' ';
+    const auto cards = static_cast<unsigned>(static_cast<std::uint16_t>(hand.suitCards[suit]));
+    const unsigned high = cards >> 1 & 0x7FU;  // Ace to Eight
+    const unsigned low = cards >> 8 & 0x3FU;   // Seven to Two
+    const int spots = std::clamp<int>(hand.spotCount[suit], 0, 13);
+    *out = '-';
+    out += static_cast<int>(high == 0 && low == 0 && spots == 0);
+    std::memcpy(out, kHighLetters[high].text.data(), 8);
+    out += kHighLetters[high].count();
+    std::memcpy(out, kLowLetters[low].text.data(), 8);
+    out += kLowLetters[low].count();
+    std::memcpy(out, kSpots, sizeof kSpots);
+    out += spots;
+  }
+  return out;
+}
+
+std::string handText(const Hand& hand) {
+  char text[kHandTextRoom];
+  return std::string(text, writeHandText(text, hand));
+}
+
+}  // namespace bidgauge

@@ -1,0 +1,272 @@
+#include "batch/batch.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "batch/row_format.hpp"
+#include "support/hand_text.hpp"
+#include "support/memory_file.hpp"
+
+namespace bidgauge {
+namespace {
+
+using testing_support::InputText;
+using testing_support::OutputCapture;
+
+struct BatchRun {
+  ExitStatus status = ExitStatus::failed;
+  std::string out;
+  std::string err;
+};
+
+BatchRun runOn(const std::string& input, std::vector<std::string> files = {},
+               BatchFormat format = BatchFormat::tsv, bool header = true) {
+  InputText in(input);
+  OutputCapture out;
+  OutputCapture err;
+  BatchRun run;
+  run.status = runBatch({format, std::move(files), header}, {in.file(), out.file(), err.file()});
+  run.out = out.text();
+  run.err = err.text();
+  return run;
+}
+
+std::string body(const BatchRun& run) {
+  EXPECT_EQ(run.out.substr(0, kTsvHeader.size()), kTsvHeader);
+  return run.out.substr(kTsvHeader.size());
+}
+
+// The hand column of every row.
+std::vector<std::string> handsOf(const std::string& rows) {
+  std::vector<std::string> hands;
+  std::size_t start = 0;
+  while (start < rows.size()) {
+    const std::size_t end = rows.find('\n', start);
+    const std::string row = rows.substr(start, end - start);
+    const std::size_t first = row.find('\t');
+    const std::size_t second = row.find('\t', first + 1);
+    const std::size_t third = row.find('\t', second + 1);
+    hands.push_back(row.substr(0, second) + "|" + row.substr(second + 1, third - second - 1));
+    start = end + 1;
+  }
+  return hands;
+}
+
+std::filesystem::path writeFile(const std::string& name, const std::string& text) {
+  const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / name;
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+TEST(Batch, EvaluatesEveryValidLineInOrderAndReportsTheOthers) {
+  const BatchRun run = runOn(
+      "AKT9xx -- QJxxx  T2\n"
+      "# a comment\n"
+      "\n"
+      "   KQ7543.QT2.A.J98 \t\r\n"
+      "AKQ\n"
+      "KQ7543..AQJT2.J9\n"
+      "zz\n"
+      "\t\r\n"
+      "AKQJT98765432 - - x\n"
+      "xxx xxx xxx xxxx");
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\t|AKT9xx - QJxxx T2", "\t|KQ7543 QT2 A J98",
+                                      "\t|KQ7543 - AQJT2 J9", "\t|xxx xxx xxx xxxx"}));
+  EXPECT_EQ(run.err,
+            "<stdin>:5: The hand has only 3 cards\n"
+            "<stdin>:7: unexpected character 'z' at position 1\n"
+            "<stdin>:9: The hand already has 13 cards \n");
+}
+
+TEST(Batch, AllValidInputEndsWithStatusZero) {
+  const BatchRun run = runOn("KQ7543 QT2 A J98\n");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(body(run),
+            "\t\tKQ7543 QT2 A J98\t12.35\t1\t28\t1\t11\tordinary\t1\t2.5\t1\t12\t<stdin>:1\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(Batch, EmptyInputGivesTheHeaderOnly) {
+  const BatchRun run = runOn("");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.out, kTsvHeader);
+  EXPECT_EQ(runOn("", {}, BatchFormat::jsonl).out, "");
+}
+
+TEST(Batch, JsonLinesHaveOneObjectPerHand) {
+  const BatchRun run = runOn("KQ7543 QT2 A J98\nbad\n- AKQJ5 KQJ32 AQ2\n", {}, BatchFormat::jsonl);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(run.out,
+            R"({"board":null,"seat":null,"hand":"KQ7543 QT2 A J98","knr":12.35,"knr_opens":true,)"
+            R"("zar":28,"zar_opens":true,"kleinman":11,"kleinman_quality":"ordinary",)"
+            R"("kleinman_opens":true,"honor_tricks":2.5,"honor_tricks_opens":true,"hcp":12,)"
+            R"("source":"<stdin>:1"})"
+            "\n"
+            R"({"board":null,"seat":null,"hand":"- AKQJ5 KQJ32 AQ2","knr":25.30,"knr_opens":true,)"
+            R"("zar":43,"zar_opens":true,"kleinman":23,"kleinman_quality":"bad",)"
+            R"("kleinman_opens":true,"honor_tricks":5,"honor_tricks_opens":true,"hcp":22,)"
+            R"("source":"<stdin>:3"})"
+            "\n");
+}
+
+constexpr const char* kPbn =
+    "% PBN 2.1\n"
+    "[Event \"Club night\"]\n"
+    "[Board \"7\"]\n"
+    "[Dealer \"E\"]\n"
+    "[Deal \"E:AKQJ.T98.765.432 T98.765.432.AKQJ 765.432.AKQJ.T98 432.AKQJ.T98.765\"]\n"
+    "[Auction \"E\"]\n"
+    "1S Pass 2H Pass\n"
+    "{ a comment }\n"
+    "\n"
+    "[Board \"8\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - - 432.AKQJ.T98.76\"]\n"
+    "\n"
+    "[Deal \"S:- AKQJ.T98.765.432 - -\"]\n"
+    "[Board \"9\"]\n"
+    "[Board \"10\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n"
+    "[Deal \"X:AKQJ.T98.765.432 - - -\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - -\"]\n"
+    "[Deal N:AKQJ.T98.765.432 - - -]\n"
+    "[Board \"x1\"]\n"
+    "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n";
+
+TEST(BatchPbn, GivesARowPerSeatOfEachDealWithItsBoard) {
+  const BatchRun run = runOn(kPbn);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{
+                                    "7\tE|AKQJ T98 765 432",
+                                    "7\tS|T98 765 432 AKQJ",
+                                    "7\tW|765 432 AKQJ T98",
+                                    "7\tN|432 AKQJ T98 765",
+                                    "8\tN|AKQJ T98 765 432",
+                                    "9\tW|AKQJ T98 765 432",  // the board given after the deal
+                                    "10\tN|AKQJ T98 765 432",
+                                    "\tN|AKQJ T98 765 432",
+                                }));
+  EXPECT_EQ(run.err,
+            "<stdin>:11: seat W: The hand has only 12 cards\n"
+            "<stdin>:17: malformed Deal tag: it must start with N:, E:, S: or W:\n"
+            "<stdin>:18: malformed Deal tag: 3 hands instead of 4\n"
+            "<stdin>:19: malformed Deal tag\n"
+            "<stdin>:20: malformed Board tag: \"x1\" is no board number\n");
+}
+
+TEST(BatchPbn, DealTagsAmongTypedHandsKeepTheirPlace) {
+  const BatchRun run = runOn(
+      "KQ7543 QT2 A J98\n"
+      "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n"
+      "- AKQJ5 KQJ32 AQ2\n");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\t|KQ7543 QT2 A J98", "\tN|AKQJ T98 765 432",
+                                      "\t|- AKQJ5 KQJ32 AQ2"}));
+}
+
+TEST(BatchFiles, AreReadInTurnAndNamedInMessages) {
+  const auto first = writeFile("first.txt", "KQ7543 QT2 A J98\nAKQ\n");
+  const auto second = writeFile("second.pbn", "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n");
+  const BatchRun run = runOn("- AKQJ5 KQJ32 AQ2\n", {first.string(), "-", second.string()});
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\t|KQ7543 QT2 A J98", "\t|- AKQJ5 KQJ32 AQ2",
+                                      "\tN|AKQJ T98 765 432"}));
+  EXPECT_EQ(run.err, first.string() + ":2: The hand has only 3 cards\n");
+}
+
+TEST(BatchFiles, AMissingFileFailsButTheOthersAreStillRead) {
+  const auto present = writeFile("present.txt", "KQ7543 QT2 A J98\n");
+  const std::string missing =
+      (std::filesystem::path(::testing::TempDir()) / "missing.txt").string();
+  const BatchRun run = runOn("", {missing, present.string()});
+  EXPECT_EQ(run.status, ExitStatus::failed);
+  EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{"\t|KQ7543 QT2 A J98"}));
+  EXPECT_EQ(run.err, "bidgauge: " + missing + ": No such file or directory\n");
+}
+
+TEST(BatchFiles, ADirectoryCannotBeRead) {
+  const BatchRun run = runOn("", {::testing::TempDir()});
+  EXPECT_EQ(run.status, ExitStatus::failed);
+  EXPECT_NE(run.err.find("Is a directory"), std::string::npos) << run.err;
+}
+
+TEST(BatchFiles, OverlongLinesAreReportedAndSkipped) {
+  const BatchRun run = runOn(std::string(200000, 'A') + "\nKQ7543 QT2 A J98\n");
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(run.err, "<stdin>:1: line too long\n");
+  EXPECT_EQ(handsOf(body(run)), (std::vector<std::string>{"\t|KQ7543 QT2 A J98"}));
+}
+
+TEST(BatchOutput, CsvQuotesOnlyWhatNeedsIt) {
+  const auto file = writeFile("club, \"spring\".txt", "KQ7543 QT2 A J98\n");
+  const BatchRun run = runOn("", {file.string()}, BatchFormat::csv);
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.out,
+            "board,seat,hand,knr,knr_opens,zar,zar_opens,kleinman,kleinman_quality,"
+            "kleinman_opens,honor_tricks,honor_tricks_opens,hcp,source\r\n"
+            ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,\"" +
+                file.parent_path().string() + "/club, \"\"spring\"\".txt:1\"\r\n");
+}
+
+TEST(BatchOutput, NoHeaderLeavesOutTheColumnNames) {
+  const std::string input = "KQ7543 QT2 A J98\n";
+  const std::string withHeader = runOn(input).out;
+  EXPECT_EQ(runOn(input, {}, BatchFormat::tsv, false).out, withHeader.substr(kTsvHeader.size()));
+  const std::string csv = runOn(input, {}, BatchFormat::csv, false).out;
+  EXPECT_EQ(csv, ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,<stdin>:1\r\n");
+}
+
+TEST(BatchOutput, TheSourceOfEachRowCountsLinesAcrossDigitChanges) {
+  std::string input;
+  for (int line = 1; line <= 1000; ++line) input += line % 7 == 0 ? "\n" : "KQ7543 QT2 A J98\n";
+  const BatchRun run = runOn(input, {}, BatchFormat::jsonl);
+  std::size_t rows = 0;
+  for (int line = 1; line <= 1000; ++line) {
+    if (line % 7 == 0) continue;
+    const std::string source = "\"source\":\"<stdin>:" + std::to_string(line) + "\"}\n";
+    const std::size_t at = run.out.find(source);
+    ASSERT_NE(at, std::string::npos) << line;
+    EXPECT_GT(at, rows);
+    rows = at;
+  }
+}
+
+TEST(BatchOutput, ARunWithoutAnyHandWarns) {
+  const BatchRun run = runOn("# nothing here\n\n[Event \"x\"]\n");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.err, "bidgauge: warning: no hand found\n");
+  EXPECT_EQ(runOn("AKQ\n").err,
+            "<stdin>:1: The hand has only 3 cards\nbidgauge: warning: no hand found\n");
+}
+
+TEST(BatchOutput, AWriteErrorFails) {
+  InputText in("KQ7543 QT2 A J98\n");
+  std::FILE* full = std::fopen("/dev/full", "wb");
+  ASSERT_NE(full, nullptr);
+  OutputCapture err;
+  EXPECT_EQ(runBatch({BatchFormat::tsv, {}}, {in.file(), full, err.file()}), ExitStatus::failed);
+  EXPECT_EQ(err.text(), "bidgauge: cannot write the output: No space left on device\n");
+  std::fclose(full);
+}
+
+TEST(BatchOutput, LargeInputComesOutWhole) {
+  std::string input;
+  const std::string hands[] = {"KQ7543 QT2 A J98", "AKT9xx..QJxxx.T2", "- AKQJ5 KQJ32 AQ2"};
+  constexpr int kLines = 60000;
+  for (int i = 0; i < kLines; ++i) input += hands[i % 3] + "\n";
+  const BatchRun run = runOn(input);
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  const std::vector<std::string> rows = handsOf(body(run));
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kLines));
+  EXPECT_EQ(rows[kLines - 2], "\t|AKT9xx - QJxxx T2");
+}
+
+}  // namespace
+}  // namespace bidgauge

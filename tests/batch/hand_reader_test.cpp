@@ -1,0 +1,115 @@
+#include "batch/hand_reader.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+#include "batch/hand_line.hpp"
+#include "batch/row_format.hpp"
+#include "support/hand_text.hpp"
+#include "support/random_hands.hpp"
+
+namespace bidgauge {
+namespace {
+
+TEST(ReadOneHand, TakesEveryFormOfOneHand) {
+  const Hand expected = handFromText("AKT98 Q72 KJ4 32");
+  for (const char* text :
+       {"AKT98 Q72 KJ4 32", "  AK1098 Q72 KJ4 32\r", "ak1098.q72.kj4.32", "AKT98\tQ72 KJ4\t32",
+        "S:AKT98 H:Q72 D:KJ4 C:32", "H:Q72 C:32 S:AK1098 D:KJ4", "SAKT98HQ72DKJ4C32",
+        "\xE2\x99\xA0"
+        "AKT98 \xE2\x99\xA5Q72 \xE2\x99\xA6KJ4 \xE2\x99\xA3"
+        "32",
+        "\xE2\x99\xA4 AKT98 \xE2\x99\xA1 Q72 \xE2\x99\xA2 KJ4 \xE2\x99\xA7 32"}) {
+    const HandReading reading = readOneHand(text);
+    ASSERT_TRUE(reading.hand) << text << ": " << reading.error;
+    EXPECT_EQ(*reading.hand, expected) << text;
+    EXPECT_EQ(reading.position, 0);
+  }
+}
+
+TEST(ReadOneHand, ASuitLeftOutOfALabelledHandIsAVoid) {
+  const HandReading reading = readOneHand("S:AKQJT98765 D:432");
+  ASSERT_TRUE(reading.hand) << reading.error;
+  EXPECT_EQ(*reading.hand, handFromText("AKQJT98765 - 432 -"));
+}
+
+struct BadHand {
+  const char* text;
+  const char* error;
+  int position;
+};
+
+class ReadOneHandError : public ::testing::TestWithParam<BadHand> {};
+
+TEST_P(ReadOneHandError, SaysWhyAndWhere) {
+  const HandReading reading = readOneHand(GetParam().text);
+  EXPECT_FALSE(reading.hand);
+  EXPECT_EQ(reading.error, GetParam().error);
+  EXPECT_EQ(reading.position, GetParam().position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadOneHandError,
+    ::testing::Values(BadHand{"AKQ", "The hand has only 3 cards", 0},
+                      BadHand{"AK10Z", "unexpected character 'Z' at position 5", 5},
+                      BadHand{"  AKQZ", "unexpected character 'Z' at position 6", 6},
+                      BadHand{"AKT1098 Q72 KJ 32", "Duplicate Ten of Spades ", 4},
+                      BadHand{"S:AK H:Q S:2", "the Spades are given twice, at position 10", 10},
+                      BadHand{"S:AK H:Q7 Z", "unexpected character 'Z' at position 11", 11},
+                      BadHand{"N:AKQJ.T98.765.432 - - -", "unexpected character 'N' at position 1",
+                              1},
+                      BadHand{"", "no hand given", 0}));
+
+// What the reader makes of a line that is no single hand.
+std::string errorsOf(std::string_view line) {
+  const LineHands hands = readHandsOfLine(line, 1);
+  std::string errors;
+  for (const std::string& error : hands.deal.errors) errors += error + ";";
+  return errors + std::to_string(hands.deal.count);
+}
+
+TEST(ReadHandsOfLine, MalformedDealsSayWhy) {
+  EXPECT_EQ(errorsOf("N:AKQJ.T98.765.432 - -"), "malformed deal: 3 hands instead of 4;0");
+  EXPECT_EQ(errorsOf("md|SAKQJHT98D765C432,,,|"),
+            "malformed LIN deal: the md| field must start with the dealer's digit, 1 to 4;0");
+  EXPECT_EQ(errorsOf("n AKQJ.T98.765.432 e T98.765.432.AKQ"),
+            "seat E: The hand has only 12 cards;1");
+  EXPECT_EQ(errorsOf("md|2SAKQJHT98D765C432,SAKQJ,,|"),
+            "seat W: The hand has only 4 cards;the Ace of Spades is in both S and W;0");
+}
+
+TEST(ReadHandsOfLine, ALinHandLeftOutIsOnlyFilledInAfterThreeValidOnes) {
+  const LineHands hands = readHandsOfLine("md|4SAKQJHT98D765C432,,S765H432DAKQJCT98,|", 1);
+  EXPECT_TRUE(hands.deal.errors.empty());
+  EXPECT_EQ(hands.deal.count, 2);
+}
+
+// The quick path's claim that a line is already the hand column's text, on
+// lines in and out of order, in either case and with every kind of key.
+TEST(QuickRead, AWrittenLineIsTheHandText) {
+  RandomHands hands(99);
+  std::mt19937 engine(99);
+  int written = 0;
+  for (int i = 0; i < 50000; ++i) {
+    std::string line = handText(hands.next());
+    const auto pick = [&](std::size_t n) {
+      return std::uniform_int_distribution<std::size_t>(0, n - 1)(engine);
+    };
+    if (pick(2) == 0 && line.size() > 1) {
+      const std::size_t at = pick(line.size() - 1);
+      std::swap(line[at], line[at + 1]);
+    }
+    if (pick(8) == 0) line[pick(line.size())] = "1x\tk"[pick(4)];
+    const std::optional<QuickHand> quick = quickRead(line);
+    if (!quick || !quick->written) continue;
+    ++written;
+    ASSERT_EQ(line, handText(quick->hand));
+  }
+  EXPECT_GT(written, 20000);
+}
+
+}  // namespace
+}  // namespace bidgauge

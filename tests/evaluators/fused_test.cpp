@@ -1,0 +1,41 @@
+#include "evaluators/fused.hpp"
+
+#include <gtest/gtest.h>
+
+#include "hand/card_tables.hpp"
+#include "support/hand_text.hpp"
+#include "support/random_hands.hpp"
+
+namespace bidgauge {
+namespace {
+
+int highCardPoints(const Hand& hand) {
+  int points = 0;
+  for (const std::int16_t cards : hand.suitCards) {
+    points += 4 * ((cards & card::ace) != 0) + 3 * ((cards & card::king) != 0) +
+              2 * ((cards & card::queen) != 0) + ((cards & card::jack) != 0);
+  }
+  return points;
+}
+
+TEST(FusedEvaluation, IsTheFourEvaluatorsAndTheHighCardPoints) {
+  RandomHands hands(4321);
+  for (int i = 0; i < 200000; ++i) {
+    const Hand hand = hands.next();
+    const HandValues values = evaluateFused(hand);
+    ASSERT_EQ(values.evaluation, evaluateAll(hand)) << i;
+    ASSERT_EQ(values.hcp, highCardPoints(hand)) << i;
+  }
+}
+
+TEST(FusedEvaluation, CoversTheExtremes) {
+  for (const char* text : {"AKQJT98765432 - - -", "xxxxxxxxxxxxx - - -", "AKQJ AKQ AKQ AKQ",
+                           "xxxx xxx xxx xxx", "- - AKQJT98765432 -", "Kx Qx Jxxxx Txxx"}) {
+    const Hand hand = handFromText(text);
+    EXPECT_EQ(evaluateFused(hand).evaluation, evaluateAll(hand)) << text;
+    EXPECT_EQ(evaluateFused(hand).hcp, highCardPoints(hand)) << text;
+  }
+}
+
+}  // namespace
+}  // namespace bidgauge
