@@ -23,12 +23,11 @@ template <std::size_t kCount>
 constexpr std::array<Letters, kCount> lettersOf(std::string_view ranks) {
   std::array<Letters, kCount> table{};
   for (std::size_t bits = 0; bits < kCount; ++bits) {
-    char length = 0;
+    std::size_t length = 0;
     for (std::size_t rank = 0; rank < ranks.size(); ++rank) {
-      if ((bits >> rank & 1U) != 0)
-        table[bits].text[static_cast<std::size_t>(length++)] = ranks[rank];
+      if ((bits >> rank & 1U) != 0) table[bits].text[length++] = ranks[rank];
     }
-    table[bits].text[7] = length;
+    table[bits].text[7] = static_cast<char>(length);
   }
   return table;
 }
@@ -192,7 +191,7 @@ template <std::size_t kSize>
 struct ValueTexts {
   std::array<Piece<kSize>, (kKnrHigh - kKnrLow) / kKnrStep + 1> knr{};
   std::array<Piece<kSize>, kZarHigh - kZarLow + 1> zar{};
-  std::array<Piece<kSize>, 3 * (kKleinmanHigh - kKleinmanLow + 1)> kleinman{};
+  std::array<Piece<kSize>, std::size_t{3} * (kKleinmanHigh - kKleinmanLow + 1)> kleinman{};
   std::array<Piece<kSize>, kHalvesHigh + 1> honorTricks{};
   std::array<Piece<kSize>, kHcpHigh + 1> hcp{};
 };

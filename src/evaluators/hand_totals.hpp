@@ -69,14 +69,15 @@ int shapePoints(const std::array<int, kSuitCount>& lengths, Trace& trace) {
 // by high-card points (at most 10 a suit): exactly two suits with 11 to 14 points,
 // at most three with 15 or more. A table rather than conditions keeps this free of
 // branches that would depend on the hand.
-inline constexpr auto kBonusSuitCounts = [] {
-  constexpr int kMostHcp = 10 * kSuitCount;
-  std::array<unsigned, kMostHcp + 1> suitCounts{};
-  for (int hcp = 11; hcp < static_cast<int>(suitCounts.size()); ++hcp) {
-    suitCounts[static_cast<std::size_t>(hcp)] = hcp <= 14 ? 0b00100U : 0b01111U;
+constexpr std::array<unsigned, 10 * kSuitCount + 1> bonusSuitCounts() {
+  std::array<unsigned, 10 * kSuitCount + 1> suitCounts{};
+  for (std::size_t hcp = 11; hcp < suitCounts.size(); ++hcp) {
+    // cppcheck-suppress containerOutOfBounds ; it misreads the size as 10
+    suitCounts[hcp] = hcp <= 14 ? 0b00100U : 0b01111U;
   }
   return suitCounts;
-}();
+}
+inline constexpr auto kBonusSuitCounts = bonusSuitCounts();
 
 template <class Trace>
 int concentration(int hcp, int hcpSuits, Trace& trace) {
