@@ -2,29 +2,11 @@
 
 #include <cstdio>
 
+#include "hand/cp437.hpp"
 #include "hand/parser.hpp"
 
 namespace bidgauge {
 namespace {
-
-bool isContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
-// Bytes of the UTF-8 character at the start of `text`; a stray byte counts alone.
-std::size_t characterLength(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0xC2   ? 1
-                             : lead < 0xE0 ? 2
-                             : lead < 0xF0 ? 3
-                             : lead < 0xF5 ? 4
-                                           : 1;
-  if (length > text.size()) return 1;
-  for (std::size_t i = 1; i < length; ++i) {
-    if (!isContinuation(static_cast<unsigned char>(text[i]))) return 1;
-  }
-  return length;
-}
 
 bool isControl(std::string_view keyText) {
   const auto byte = static_cast<unsigned char>(keyText[0]);
@@ -113,7 +95,7 @@ std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition) {
   int position = firstPosition;
   while (!text.empty()) {
     const bool ten = text.starts_with(kTenKey);
-    const std::size_t length = ten ? kTenKey.size() : characterLength(text);
+    const std::size_t length = ten ? kTenKey.size() : firstUtf8Character(text).length;
     keys.push_back({std::string(text.substr(0, length)), position, false});
     position += ten ? 2 : 1;
     text.remove_prefix(length);

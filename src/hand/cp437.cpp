@@ -133,4 +133,21 @@ std::string cp437ToText(std::string_view bytes, GlyphSet glyphs) {
   return out;
 }
 
+Utf8Character firstUtf8Character(std::string_view bytes) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  const std::size_t length = lead < 0xC2   ? 1
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 1;
+  if (length == 1 || length > bytes.size()) return {lead, 1};
+  char32_t value = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(bytes[i]);
+    if ((next & 0xC0) != 0x80) return {lead, 1};
+    value = (value << 6) | (next & 0x3F);
+  }
+  return {value, length};
+}
+
 }  // namespace bidgauge

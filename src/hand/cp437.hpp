@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,15 @@ char32_t cp437ToUnicode(unsigned char byte);
 
 // The code page 437 byte for a Unicode character, or 0 when it has none.
 unsigned char unicodeToCp437(char32_t ch);
+
+// The UTF-8 character at the start of `bytes` (which must not be empty) and
+// how many bytes it takes. A byte that starts no well-formed character stands
+// alone, as the character of its own value.
+struct Utf8Character {
+  char32_t value = 0;
+  std::size_t length = 1;
+};
+Utf8Character firstUtf8Character(std::string_view bytes);
 
 // Appends the UTF-8 form of a Unicode character.
 void appendUtf8(std::string& out, char32_t ch);

@@ -349,28 +349,6 @@ std::optional<Key> KeyDecoder::inSequence(const RawKey& input) {
   return decodeCharacter(input.value);  // not a sequence after all: a key typed on its own
 }
 
-namespace {
-
-// The character at the start of `bytes`, and how many bytes it takes.
-std::pair<char32_t, std::size_t> nextCharacter(std::string_view bytes) {
-  const auto lead = static_cast<unsigned char>(bytes[0]);
-  const std::size_t length = lead < 0xC2   ? 1
-                             : lead < 0xE0 ? 2
-                             : lead < 0xF0 ? 3
-                             : lead < 0xF5 ? 4
-                                           : 1;
-  if (length == 1 || length > bytes.size()) return {lead, 1};
-  char32_t value = lead & (0x7F >> length);
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(bytes[i]);
-    if ((next & 0xC0) != 0x80) return {lead, 1};
-    value = (value << 6) | (next & 0x3F);
-  }
-  return {value, length};
-}
-
-}  // namespace
-
 std::vector<Key> decodeBurst(std::string_view bytes) {
   KeyDecoder decoder;
   std::vector<Key> keys;
@@ -378,7 +356,7 @@ std::vector<Key> decodeBurst(std::string_view bytes) {
     if (key) keys.push_back(*key);
   };
   while (!bytes.empty()) {
-    const auto [ch, length] = nextCharacter(bytes);
+    const auto [ch, length] = firstUtf8Character(bytes);
     bytes.remove_prefix(length);
     take(decoder.feed(RawKey::character(ch)));
   }

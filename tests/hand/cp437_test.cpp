@@ -14,3 +14,33 @@ TEST(Cp437Text, FullGlyphsAreUtf8AndAsciiStandsInOneForOne) {
 
 }  // namespace
 }  // namespace bidgauge
+
+namespace bidgauge {
+namespace {
+
+// Every well-formed character reads back whole; a broken one leaves its first
+// byte standing alone, so text is always consumed and never over-read.
+TEST(FirstUtf8Character, ReadsWholeCharactersAndLeavesBrokenOnesByteByByte) {
+  struct Case {
+    std::string bytes;
+    char32_t value;
+    std::size_t length;
+  };
+  for (const Case& c : {
+           Case{"A", U'A', 1},
+           Case{"\xC2\xBD", U'\u00BD', 2},              // ½
+           Case{"\xE2\x99\xA0x", U'\u2660', 3},         // ♠, then more text
+           Case{"\xF0\x9F\x82\xA1", U'\U0001F0A1', 4},  // a playing card
+           Case{"\xE2\x99", 0xE2, 1},                   // cut short
+           Case{"\xE2(\xA0", 0xE2, 1},                  // not a continuation
+           Case{"\xC0\x80", 0xC0, 1},                   // over-long form
+           Case{"\xFF", 0xFF, 1},
+       }) {
+    const Utf8Character ch = firstUtf8Character(c.bytes);
+    EXPECT_EQ(ch.value, c.value) << c.bytes;
+    EXPECT_EQ(ch.length, c.length) << c.bytes;
+  }
+}
+
+}  // namespace
+}  // namespace bidgauge
