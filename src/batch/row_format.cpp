@@ -400,7 +400,8 @@ void RowWriter::setLine(long line) {
   }
   // A new number of digits, or a line out of turn: written afresh.
   char digits[24];
-  const std::string_view number(digits, putCount(digits, static_cast<unsigned long>(line)));
+  const char* end = putCount(digits, static_cast<unsigned long>(line));
+  const std::string_view number(digits, static_cast<std::size_t>(end - digits));
   source_ = sourceHead_;
   source_ += number;
   source_ += rowEnd_;

@@ -24,7 +24,8 @@ test('evaluate gives the batch program\'s JSONL values for every hand', () => {
                    .trim().split('\n').map((line) => JSON.parse(line));
   assert.equal(rows.length, hands.length);
   hands.forEach((hand, i) => {
-    const { board, seat, ...fields } = rows[i];
+    // Board, seat and source say where a row came from in a file.
+    const { board, seat, source, ...fields } = rows[i];
     assert.deepEqual(evaluate(hand), { ok: true, ...fields }, hand);
   });
 });
@@ -33,7 +34,7 @@ test('evaluate gives the example hand its four values', () => {
   assert.deepEqual(evaluate('KQ7543 QT2 A J98'), {
     ok: true, hand: 'KQ7543 QT2 A J98', knr: 12.35, knr_opens: true, zar: 28, zar_opens: true,
     kleinman: 11, kleinman_quality: 'ordinary', kleinman_opens: true, honor_tricks: 2.5,
-    honor_tricks_opens: true,
+    honor_tricks_opens: true, hcp: 12,
   });
 });
 
