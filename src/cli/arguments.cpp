@@ -100,12 +100,55 @@ bool isOption(std::string_view word) {
   return !word.empty() && word[0] == '-' && after != std::string_view::npos && word[after] != ' ';
 }
 
-ParsedArguments parseArguments(std::span<const std::string_view> words) {
-  Arguments arguments;
+namespace {
+
+// What the options asked for, beyond the arguments themselves.
+struct Requests {
   bool batch = false;
   bool formatGiven = false;
   bool help = false;
   bool version = false;
+};
+
+// Applies one option; the reason it cannot be, or nothing.
+std::optional<std::string> applyOption(OptionId id, std::optional<std::string_view> value,
+                                       Arguments& arguments, Requests& requests) {
+  switch (id) {
+    case OptionId::explain:
+      arguments.explain = true;
+      break;
+    case OptionId::batch:
+      requests.batch = true;
+      break;
+    case OptionId::format:
+      if (const auto format = formatNamed(*value)) {
+        arguments.format = *format;
+        requests.formatGiven = true;
+      } else {
+        return "unknown format '" + std::string(*value) + "' (tsv, csv or jsonl)";
+      }
+      break;
+    case OptionId::noHeader:
+      arguments.header = false;
+      break;
+    case OptionId::quiet:
+      arguments.quiet = true;
+      break;
+    case OptionId::help:
+      requests.help = true;
+      break;
+    case OptionId::version:
+      requests.version = true;
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+ParsedArguments parseArguments(std::span<const std::string_view> words) {
+  Arguments arguments;
+  Requests requests;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string_view word = words[i];
     if (!isOption(word)) {
@@ -126,36 +169,12 @@ ParsedArguments parseArguments(std::span<const std::string_view> words) {
       if (i + 1 == words.size()) return failure("option '" + std::string(name) + "' needs a value");
       value = words[++i];
     }
-    switch (option->id) {
-      case OptionId::explain:
-        arguments.explain = true;
-        break;
-      case OptionId::batch:
-        batch = true;
-        break;
-      case OptionId::format:
-        if (const auto format = formatNamed(*value)) {
-          arguments.format = *format;
-          formatGiven = true;
-        } else {
-          return failure("unknown format '" + std::string(*value) + "' (tsv, csv or jsonl)");
-        }
-        break;
-      case OptionId::noHeader:
-        arguments.header = false;
-        break;
-      case OptionId::quiet:
-        arguments.quiet = true;
-        break;
-      case OptionId::help:
-        help = true;
-        break;
-      case OptionId::version:
-        version = true;
-        break;
+    if (auto error = applyOption(option->id, value, arguments, requests)) {
+      return failure(std::move(*error));
     }
   }
-  return settle(std::move(arguments), batch, formatGiven, help, version);
+  return settle(std::move(arguments), requests.batch, requests.formatGiven, requests.help,
+                requests.version);
 }
 
 std::string usageText() {

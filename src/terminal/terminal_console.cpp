@@ -134,6 +134,8 @@ struct TerminalConsole::Terminal {
 
   // Start and end.
   bool start(const std::string& termName, std::string& error);
+  bool openStreams(std::string& error);
+  bool startCurses(const std::string& termName, std::string& error);
   void setUpKeys();
   void setUpColors();
   void setUpTitle();
@@ -192,6 +194,29 @@ struct TerminalConsole::Terminal {
 };
 
 bool TerminalConsole::Terminal::start(const std::string& termName, std::string& error) {
+  if (!openStreams(error)) return false;
+  termios savedModes{};
+  tcgetattr(fileno(output), &savedModes);
+
+  // Only the character type: numbers must keep printing with a decimal point.
+  std::setlocale(LC_CTYPE, "");
+  utf8 = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+  // Exported sizes would override the real one and hide resizes.
+  unsetenv("LINES");
+  unsetenv("COLUMNS");
+
+  signals.emplace();
+  if (!startCurses(termName, error)) return false;
+  signals->armCrashRestore(
+      fileno(output), savedModes,
+      capability("rmcup") + capability("cnorm") + capability("sgr0") + capability("rmkx"));
+  if (!options.quiet) sound = BeepSound::open();
+  return true;
+}
+
+// Keys always come from the terminal itself; the screen goes to whichever
+// standard stream is that terminal.
+bool TerminalConsole::Terminal::openStreams(std::string& error) {
   input = std::fopen("/dev/tty", "re");
   if (input == nullptr) {
     error = std::string("cannot open the terminal /dev/tty: ") + std::strerror(errno);
@@ -210,17 +235,10 @@ bool TerminalConsole::Terminal::start(const std::string& termName, std::string& 
       return false;
     }
   }
-  termios savedModes{};
-  tcgetattr(fileno(output), &savedModes);
+  return true;
+}
 
-  // Only the character type: numbers must keep printing with a decimal point.
-  std::setlocale(LC_CTYPE, "");
-  utf8 = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
-  // Exported sizes would override the real one and hide resizes.
-  unsetenv("LINES");
-  unsetenv("COLUMNS");
-
-  signals.emplace();
+bool TerminalConsole::Terminal::startCurses(const std::string& termName, std::string& error) {
   screen = newterm(nullptr, output, input);
   if (screen == nullptr) {
     error = "unknown terminal type \"" + termName + "\" (TERM)";
@@ -237,10 +255,6 @@ bool TerminalConsole::Terminal::start(const std::string& termName, std::string& 
   setUpKeys();
   setUpColors();
   setUpTitle();
-  signals->armCrashRestore(
-      fileno(output), savedModes,
-      capability("rmcup") + capability("cnorm") + capability("sgr0") + capability("rmkx"));
-  if (!options.quiet) sound = BeepSound::open();
   return true;
 }
 
