@@ -7,9 +7,9 @@
 #include <random>
 #include <vector>
 
-#include "hand/card_tables.hpp"
 #include "evaluators/breakdown.hpp"
 #include "evaluators/evaluation.hpp"
+#include "hand/card_tables.hpp"
 
 namespace bidgauge {
 namespace {

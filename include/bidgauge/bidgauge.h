@@ -194,8 +194,7 @@ BIDGAUGE_API int bidgauge_hand_is_valid(const bidgauge_hand* hand);
  * card, '-' for a void, e.g. "KQ7543 QT2 A J98". `text` must have room for
  * BIDGAUGE_HAND_TEXT_SIZE bytes. Returns BIDGAUGE_OK, or
  * BIDGAUGE_ERROR_ARGUMENT for a NULL pointer or an invalid hand. */
-BIDGAUGE_API int bidgauge_hand_text(const bidgauge_hand* hand,
-                                    char text[BIDGAUGE_HAND_TEXT_SIZE]);
+BIDGAUGE_API int bidgauge_hand_text(const bidgauge_hand* hand, char text[BIDGAUGE_HAND_TEXT_SIZE]);
 
 /* Writes the texts of the values, as the results panel shows them.
  * Returns BIDGAUGE_OK, or BIDGAUGE_ERROR_ARGUMENT for a NULL pointer. */

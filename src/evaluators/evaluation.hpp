@@ -1,10 +1,10 @@
 #pragma once
 
-#include "hand/hand.hpp"
 #include "evaluators/culbertson.hpp"
 #include "evaluators/kleinman.hpp"
 #include "evaluators/knr.hpp"
 #include "evaluators/zar.hpp"
+#include "hand/hand.hpp"
 
 namespace bidgauge {
 

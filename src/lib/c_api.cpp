@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "bidgauge/bidgauge.h"
 #include "batch/hand_reader.hpp"
 #include "batch/row_format.hpp"
+#include "bidgauge/bidgauge.h"
 #include "hand/cp437.hpp"
 #include "lib/hand_bridge.hpp"
 #include "results/explanation.hpp"

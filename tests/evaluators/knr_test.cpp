@@ -151,9 +151,8 @@ TEST(KnR, BreakdownNamesEachTerm) {
 
 TEST(KnR, BreakdownOfSupportSwallowAndFlatHand) {
   const Breakdown support = explainKnR(handWithSpades("AKT9xx"));
-  EXPECT_EQ(
-      support[1],
-      (BreakdownTerm{kSpades, "support: Ten with two or more honors, 0.5 x 6 / 10", "+0.3"}));
+  EXPECT_EQ(support[1],
+            (BreakdownTerm{kSpades, "support: Ten with two or more honors, 0.5 x 6 / 10", "+0.3"}));
   EXPECT_EQ(support[2], (BreakdownTerm{kSpades, "support: Nine with Ten, 0.5 x 6 / 10", "+0.3"}));
   const Breakdown swallow = explainKnR(handWithSpades("KQT9xxxx"));
   EXPECT_EQ(swallow[1], (BreakdownTerm{kSpades, "swallow: Jack missing, 1 x 8 / 10", "+0.8"}));

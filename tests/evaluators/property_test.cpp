@@ -9,12 +9,12 @@
 #include <optional>
 #include <string>
 
-#include "hand/card_tables.hpp"
 #include "evaluators/breakdown.hpp"
 #include "evaluators/evaluation.hpp"
+#include "hand/card_tables.hpp"
+#include "reference_evaluators.hpp"
 #include "support/hand_text.hpp"
 #include "support/random_hands.hpp"
-#include "reference_evaluators.hpp"
 #include "term_units.hpp"
 
 namespace bidgauge {

@@ -5,8 +5,8 @@
 #include <thread>
 #include <vector>
 
-#include "bidgauge/bidgauge.h"
 #include "batch/row_format.hpp"
+#include "bidgauge/bidgauge.h"
 #include "lib/api_support.hpp"
 #include "results/explanation.hpp"
 #include "support/hand_text.hpp"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "hand/cp437.hpp"
 #include "console/screen.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge::testing_support {
 
