@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "batch/blanks.hpp"
 #include "hand/cp437.hpp"
 #include "hand/parser.hpp"
 
@@ -54,13 +55,18 @@ HandEntry unexpected(const EntryKey& key) {
 
 constexpr std::string_view kTenKey = "10";
 
+// The entry line's message without the blank some of them end with on screen.
+std::string messageOf(const EntryState& state) {
+  return std::string(trimmedBlanks(errorText(state)).text);
+}
+
 HandEntry pressEnter(const EntryState& state) {
   KeyVerdict verdict = parseKey(state, "\r");
   switch (verdict.action) {
     case KeyAction::complete:
       return {true, std::move(verdict.state), {}};
     case KeyAction::error:
-      return failure(errorText(verdict.state));
+      return failure(messageOf(verdict.state));
     default:
       return failure(state.nothingTyped() ? "no hand given" : "the hand ends with a blank");
   }
@@ -81,7 +87,7 @@ HandEntry enterKeys(std::span<const EntryKey> keys) {
       case KeyAction::ignore:
         break;
       case KeyAction::error:
-        return failure(errorText(verdict.state), key.position);
+        return failure(messageOf(verdict.state), key.position);
       case KeyAction::refuse:
       case KeyAction::complete:  // only Enter completes, and Enter is refused above
         return unexpected(key);

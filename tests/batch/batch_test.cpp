@@ -81,7 +81,7 @@ TEST(Batch, EvaluatesEveryValidLineInOrderAndReportsTheOthers) {
   EXPECT_EQ(run.err,
             "<stdin>:5: The hand has only 3 cards\n"
             "<stdin>:7: unexpected character 'z' at position 1\n"
-            "<stdin>:9: The hand already has 13 cards \n");
+            "<stdin>:9: The hand already has 13 cards\n");
 }
 
 TEST(Batch, AllValidInputEndsWithStatusZero) {

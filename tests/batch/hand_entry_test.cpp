@@ -25,17 +25,17 @@ TEST_P(EnteredWithError, NamesTheFirstProblem) {
 // Every message of the entry line's error table, and each kind of key it refuses.
 INSTANTIATE_TEST_SUITE_P(
     Messages, EnteredWithError,
-    ::testing::Values(Refusal{"AKQJT98765432 - - x", "The hand already has 13 cards "},
-                      Refusal{"AKQJT98765432 - - - ", "The hand already has 13 cards "},
+    ::testing::Values(Refusal{"AKQJT98765432 - - x", "The hand already has 13 cards"},
+                      Refusal{"AKQJT98765432 - - - ", "The hand already has 13 cards"},
                       Refusal{"akqjxxx", "The hand has only 7 cards"},
                       Refusal{"A", "The hand has only 1 card"},
                       Refusal{"- - - -", "The hand has only 0 cards"},
                       Refusal{"AKQJT98765432", "The hand has only 1 suit"},
                       Refusal{"AKQJT9876 5432 -", "The hand has only 3 suits"},
                       Refusal{"AK QJ T9 87 6", "The hand already has 4 suits"},
-                      Refusal{"AKQ AKQ AKxK", "Duplicate King of Diamonds "},
-                      Refusal{"x x x 10T", "Duplicate Ten of Clubs "},
-                      Refusal{"2x2", "Duplicate Two of Spades "}));
+                      Refusal{"AKQ AKQ AKxK", "Duplicate King of Diamonds"},
+                      Refusal{"x x x 10T", "Duplicate Ten of Clubs"},
+                      Refusal{"2x2", "Duplicate Two of Spades"}));
 
 INSTANTIATE_TEST_SUITE_P(
     RefusedCharacters, EnteredWithError,

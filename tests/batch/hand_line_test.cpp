@@ -81,14 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, HandLineError,
     ::testing::Values(BadLine{"KQ7543.QT2.A", 1, "The hand has only 10 cards"},
                       BadLine{"KQ7543.QT2.AJ98", 1, "The hand has only 3 suits"},
-                      BadLine{"KQ7543.QT2.A.J98.", 1, "The hand already has 13 cards "},
+                      BadLine{"KQ7543.QT2.A.J98.", 1, "The hand already has 13 cards"},
                       BadLine{"KQ754.QT2.A.J9.8", 1, "The hand already has 4 suits"},
-                      BadLine{"KQ7543.QT2.A.J98x", 1, "The hand already has 13 cards "},
-                      BadLine{"KQ7543.QT2.A.JJ8", 1, "Duplicate Jack of Clubs "},
+                      BadLine{"KQ7543.QT2.A.J98x", 1, "The hand already has 13 cards"},
+                      BadLine{"KQ7543.QT2.A.JJ8", 1, "Duplicate Jack of Clubs"},
                       BadLine{"KQ7543.QT2.A J98", 1, "unexpected blank at position 13"},
                       BadLine{"KQ7543.QT2.A.J9?", 5, "unexpected character '?' at position 20"},
                       BadLine{"KQ7543.Q-2.A.J98", 1, "unexpected character '-' at position 9"},
-                      BadLine{"KQ7543 QT2 A J98 x", 1, "The hand already has 13 cards "},
+                      BadLine{"KQ7543 QT2 A J98 x", 1, "The hand already has 13 cards"},
                       BadLine{"KQ7543 QT2 A J9Z", 3, "unexpected character 'Z' at position 18"},
                       BadLine{"", 1, "no hand given"}));
 

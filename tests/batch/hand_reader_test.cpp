@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadHand{"AKQ", "The hand has only 3 cards", 0},
                       BadHand{"AK10Z", "unexpected character 'Z' at position 5", 5},
                       BadHand{"  AKQZ", "unexpected character 'Z' at position 6", 6},
-                      BadHand{"AKT1098 Q72 KJ 32", "Duplicate Ten of Spades ", 4},
+                      BadHand{"AKT1098 Q72 KJ 32", "Duplicate Ten of Spades", 4},
                       BadHand{"S:AK H:Q S:2", "the Spades are given twice, at position 10", 10},
                       BadHand{"S:AK H:Q7 Z", "unexpected character 'Z' at position 11", 11},
                       BadHand{"N:AKQJ.T98.765.432 - - -", "unexpected character 'N' at position 1",
