@@ -296,10 +296,15 @@ TEST(Hands, EnterOnACompleteHandStartsTheNextHandBelowThePanel) {
   EXPECT_EQ(run->app.entry(), EntryState{});
 }
 
-TEST(Hands, AFullScreenSettlesOnRows23And24) {
+// Four evaluated hands: the screen is full and the entry row has settled on row 24.
+Keys fullScreenKeys() {
   Keys keys;
   for (int i = 0; i < 4; ++i) keys = keys + kHand + Keys{kEnter};
-  const auto run = runKeys(keys);
+  return keys;
+}
+
+TEST(Hands, AFullScreenSettlesOnRows23And24) {
+  const auto run = runKeys(fullScreenKeys());
   const Screen& screen = run->screen();
   EXPECT_EQ(rowText(screen, 23), " " + rule(78));
   EXPECT_EQ(textAt(screen, 24, 1, 15), "  Enter a hand:");
@@ -309,13 +314,11 @@ TEST(Hands, AFullScreenSettlesOnRows23And24) {
 }
 
 TEST(Hands, ErrorBarOnAFullScreenUsesTheBottomRow) {
-  Keys keys;
-  for (int i = 0; i < 4; ++i) keys = keys + kHand + Keys{kEnter};
-  const auto shown = runKeys(keys + keysOf("AK") + Keys{kEnter});
+  const auto shown = runKeys(fullScreenKeys() + keysOf("AK") + Keys{kEnter});
   EXPECT_EQ(textAt(shown->screen(), 24, 19, 2), "AK");
   EXPECT_EQ(textAt(shown->screen(), 25, 19, 27), " The hand has only 2 cards ");
 
-  const auto dismissed = runKeys(keys + keysOf("AK") + Keys{kEnter, "Z", "Q"});
+  const auto dismissed = runKeys(fullScreenKeys() + keysOf("AK") + Keys{kEnter, "Z", "Q"});
   const Screen& screen = dismissed->screen();
   EXPECT_EQ(textAt(screen, 24, 19, 4), "AKQ ");
   EXPECT_EQ(rowText(screen, 25), "");
@@ -325,9 +328,7 @@ TEST(Hands, ErrorBarOnAFullScreenUsesTheBottomRow) {
 }
 
 TEST(Hands, QuitPromptOnAFullScreenUsesTheBottomRow) {
-  Keys keys;
-  for (int i = 0; i < 4; ++i) keys = keys + kHand + Keys{kEnter};
-  const auto run = runKeys(keys + keysOf("AK") + Keys{kEscape});
+  const auto run = runKeys(fullScreenKeys() + keysOf("AK") + Keys{kEscape});
   EXPECT_EQ(textAt(run->screen(), 24, 19, 2), "AK");
   EXPECT_EQ(textAt(run->screen(), 25, 30, 22), " Quit program?  (Y/n) ");
 }
