@@ -40,7 +40,7 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
 std::string valueColumns(const Hand& hand) {
   RowWriter writer(BatchFormat::tsv, "");
   std::string row(writer.maxRowBytes(), '\0');
-  const BatchRow batchRow{{}, 0, hand, 1, {}};
+  const BatchRow batchRow{{}, 0, hand, 1};
   char* end = writer.write(row.data(), batchRow, evaluateFused(hand));
   row.resize(static_cast<std::size_t>(end - row.data()));
   return row.substr(2, row.rfind('\t') - 2);  // without board, seat and source

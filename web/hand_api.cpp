@@ -27,7 +27,7 @@ std::string evaluationJson(std::string_view text) {
   if (!reading.hand) return errorJson(reading);
   RowWriter writer(BatchFormat::jsonl, "");
   std::string row(writer.maxRowBytes(), '\0');
-  const char* end = writer.write(row.data(), BatchRow{std::nullopt, 0, *reading.hand, 1, {}},
+  const char* end = writer.write(row.data(), BatchRow{std::nullopt, 0, *reading.hand, 1},
                                  evaluateFused(*reading.hand));
   // A row without a deal opens with these fields; a hand given as text comes
   // from no file, so the row's source field goes too.

@@ -70,14 +70,12 @@ class InputReader {
     sawContent_ = true;
     if (pbn_ || text[0] == '[') return onPbnLine(trimmed, line.number);
     flushDeal();
-    if (const std::optional<QuickHand> quick = quickRead(text)) {
-      return emit({std::nullopt, 0, quick->hand, line.number, quick->written ? text : ""});
-    }
+    if (quickHand(text, quick_)) return emit({std::nullopt, 0, quick_, line.number});
     const LineHands hands = readHandsOfLine(text, trimmed.firstPosition);
     for (const std::string& error : hands.deal.errors) report(line.number, error);
     for (int i = 0; i < hands.deal.count; ++i) {
       const SeatHand& seat = hands.deal.seats[static_cast<std::size_t>(i)];
-      emit({hands.board, seat.seat, seat.hand, line.number, {}});
+      emit({hands.board, seat.seat, seat.hand, line.number});
     }
   }
 
@@ -132,7 +130,7 @@ class InputReader {
     if (!deal_) return;
     for (int i = 0; i < deal_->count; ++i) {
       const SeatHand& seat = deal_->seats[static_cast<std::size_t>(i)];
-      emit({board_, seat.seat, seat.hand, dealLine_, {}});
+      emit({board_, seat.seat, seat.hand, dealLine_});
     }
     deal_.reset();
     board_.reset();
@@ -164,6 +162,7 @@ class InputReader {
   OutputBuffer& out_;
   std::FILE* err_;
   PbnScanner scanner_;
+  Hand quick_;
   bool sawContent_ = false;
   bool pbn_ = false;
   bool anyInvalid_ = false;

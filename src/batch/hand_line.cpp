@@ -1,7 +1,9 @@
 #include "batch/hand_line.hpp"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "hand/card_tables.hpp"
 
@@ -19,29 +21,19 @@ constexpr std::uint64_t kEveryLane = 0x0001000100010001U;
 constexpr std::uint64_t kLaneCounts = kCountMask * kEveryLane;
 constexpr std::uint64_t kLaneHigh = 0x8000U * kEveryLane;
 
-// Separator, named-card, stray-character and not-as-written counts, 5 bits
-// each, in one word.
-constexpr std::uint32_t kOneBlank = 1;
-constexpr std::uint32_t kOneDot = 1 << 5;
-constexpr std::uint32_t kOneNamed = 1 << 10;
-constexpr std::uint32_t kOneOther = 1 << 15;
-constexpr std::uint32_t kOneUnusual = 1 << 20;  // a key the hand column writes otherwise
-
-// Order of the keys within a suit as the hand column writes them: named cards
-// from the Ace down, then spot cards. A key is out of order when the one before
-// it in its suit comes at or after its place; a separator starts afresh.
-constexpr std::uint8_t kSpotPlace = 14;
-constexpr std::uint8_t kAnyPlace = 15;  // never out of order
+// Separator, named-card and stray-character counts, 5 bits each, in one word.
+constexpr std::uint16_t kOneBlank = 1;
+constexpr std::uint16_t kOneDot = 1 << 5;
+constexpr std::uint16_t kOneNamed = 1 << 10;
+constexpr std::uint16_t kOneOther = 1 << 15;  // anything left to the parser
 
 // What one byte of a hand line does, for the quick path. Each field is loaded
 // on its own, so none needs unpacking.
 struct CharInfo {
   std::uint16_t rankBit = 0;        // the card bit of a named card
   std::uint16_t counts = 0;         // added to the suit's lane
-  std::uint32_t marks = kOneOther;  // separators, and anything left to the parser
-  std::uint8_t shift = 0;           // 16 for a separator: the next suit takes the lowest lane
-  std::uint8_t place = kAnyPlace;   // compared with the place of the key before
-  std::uint8_t placeAfter = 0;      // what the next key is compared with
+  std::uint16_t marks = kOneOther;  // separators, named cards, and anything else
+  std::uint8_t step = 0;            // 16 for a separator: the next suit takes the next lane
 };
 
 constexpr std::array<CharInfo, 256> makeCharInfo() {
@@ -51,24 +43,21 @@ constexpr std::array<CharInfo, 256> makeCharInfo() {
   };
   for (std::size_t rank = 1; rank <= kRankLetters.size(); ++rank) {
     const auto bit = static_cast<std::uint16_t>(rankBit[rank]);
-    const auto place = static_cast<std::uint8_t>(rank);
     const char letter = kRankLetters[rank - 1];
-    set(letter, CharInfo{bit, 0, kOneNamed, 0, place, place});
+    set(letter, CharInfo{bit, 0, kOneNamed, 0});
     if (letter >= 'A' && letter <= 'Z') {
-      set(static_cast<char>(letter - 'A' + 'a'),
-          CharInfo{bit, 0, kOneNamed + kOneUnusual, 0, place, place});
+      set(static_cast<char>(letter - 'A' + 'a'), CharInfo{bit, 0, kOneNamed, 0});
     }
   }
-  CharInfo ten = table[static_cast<unsigned char>('T')];
-  ten.marks += kOneUnusual;
+  const CharInfo ten = table[static_cast<unsigned char>('T')];
   set('1', ten);
   set('0', ten);
-  set('x', CharInfo{0, kOneSpot, 0, 0, kAnyPlace, kSpotPlace});
-  set('X', CharInfo{0, kOneSpot, kOneUnusual, 0, kAnyPlace, kSpotPlace});
-  set('-', CharInfo{0, kOneVoidMark, 0, 0, kAnyPlace, 0});
-  set(' ', CharInfo{0, 0, kOneBlank, 16, kAnyPlace, 0});
-  set('\t', CharInfo{0, 0, kOneBlank + kOneUnusual, 16, kAnyPlace, 0});
-  set('.', CharInfo{0, 0, kOneDot, 16, kAnyPlace, 0});
+  set('x', CharInfo{0, kOneSpot, 0, 0});
+  set('X', CharInfo{0, kOneSpot, 0, 0});
+  set('-', CharInfo{0, kOneVoidMark, 0, 0});
+  set(' ', CharInfo{0, 0, kOneBlank, 16});
+  set('\t', CharInfo{0, 0, kOneBlank, 16});
+  set('.', CharInfo{0, 0, kOneDot, 16});
   return table;
 }
 
@@ -83,71 +72,92 @@ constexpr std::uint64_t laneBitCounts(std::uint64_t x) {
   return (x + (x >> 8)) & 0x00FF00FF00FF00FFU;
 }
 
+// The sum of four lanes, each below 256: multiplying adds them up in the top lane.
+constexpr unsigned laneSum(std::uint64_t lanes) {
+  return static_cast<unsigned>(lanes * kEveryLane >> 48);
+}
+
+// Card bits, and spot counts and void marks, of a line, a suit to each 16-bit
+// lane from the lowest; and the line's marks.
+struct Lanes {
+  std::uint64_t cards = 0;
+  std::uint64_t counts = 0;
+  unsigned marks = 0;
+};
+
+// Without a branch per character: each separator moves on to the next lane.
+// Card bits are added, not or-ed: a card given twice carries, and then shows
+// as fewer bits than named cards. The rules are checked once the line is read.
+Lanes lanesOf(std::string_view text) {
+  Lanes lanes;
+  unsigned shift = 0;
+  for (const char ch : text) {
+    const CharInfo& info = kChars[static_cast<unsigned char>(ch)];
+    // A fifth suit wraps to the first lane; the separator count refuses it.
+    lanes.cards += std::uint64_t{info.rankBit} << (shift & 63);
+    lanes.counts += std::uint64_t{info.counts} << (shift & 63);
+    lanes.marks += info.marks;
+    shift += info.step;
+  }
+  return lanes;
+}
+
+// Each suit is cards alone or one void mark alone; only a dotted hand may
+// leave a void as an empty group.
+bool suitsValid(std::uint64_t lengths, std::uint64_t counts, bool dotted) {
+  const std::uint64_t holdsCards = (lengths + kLaneHigh - kEveryLane) & kLaneHigh;
+  const std::uint64_t voidMarks = counts >> 5 & kLaneCounts;
+  const std::uint64_t oneVoidMark = voidMarks << 15;
+  return (voidMarks & ~kEveryLane) == 0 && (holdsCards & oneVoidMark) == 0 &&
+         (dotted || (holdsCards | oneVoidMark) == kLaneHigh);
+}
+
+// One store for the four suits where the lanes lie in memory order, so that
+// a later wide read of the hand is served from the store buffer.
+void storeLanes(std::array<std::int16_t, kSuitCount>& suits, std::uint64_t lanes) {
+  if constexpr (std::endian::native == std::endian::little) {
+    static_assert(sizeof suits == sizeof lanes);
+    std::memcpy(suits.data(), &lanes, sizeof lanes);
+  } else {
+    for (std::size_t suit = 0; suit < kSuitCount; ++suit) {
+      suits[suit] = static_cast<std::int16_t>(lanes >> (16 * suit));
+    }
+  }
+}
+
 }  // namespace
 
 HandFormat formatOf(std::string_view text) {
   return text.find('.') == std::string_view::npos ? HandFormat::typed : HandFormat::dotted;
 }
 
-// Without a branch per character: the card bits and the counts of a suit
-// are kept in the lowest 16 bits of two words, and each separator moves the
-// suits read so far up by 16 bits. Card bits are added, not or-ed: a card
-// given twice then shows as fewer bits than named cards. The rules are
-// checked once the line is read.
-std::optional<QuickHand> quickRead(std::string_view text) {
-  if (text.size() > kLongest) return std::nullopt;
-  std::uint64_t cards = 0;
-  std::uint64_t counts = 0;
-  std::uint32_t marks = 0;
-  unsigned outOfOrder = 0;
-  unsigned place = 0;
-  for (const char ch : text) {
-    const CharInfo& info = kChars[static_cast<unsigned char>(ch)];
-    cards = (cards << info.shift) + info.rankBit;
-    counts = (counts << info.shift) + info.counts;
-    marks += info.marks;
-    outOfOrder += place >= info.place;
-    place = info.placeAfter;
-  }
-  const unsigned blanks = marks & kCountMask;
-  const unsigned dots = marks >> 5 & kCountMask;
-  const unsigned named = marks >> 10 & kCountMask;
-  const unsigned others = marks >> 15 & kCountMask;
-  const unsigned unusual = marks >> 20;
-  // Blanks and dots never mix: a dotted hand holds no blank.
+bool quickHand(std::string_view text, Hand& hand) {
+  if (text.size() > kLongest) return false;
+  const Lanes lanes = lanesOf(text);
+  const unsigned blanks = lanes.marks & kCountMask;
+  const unsigned dots = lanes.marks >> 5 & kCountMask;
+  const unsigned named = lanes.marks >> 10 & kCountMask;
+  const unsigned others = lanes.marks >> 15;
   const bool dotted = dots != 0;
   // Each suit's length in its lane: its named cards and its spot cards.
-  const std::uint64_t lengths = laneBitCounts(cards) + (counts & kLaneCounts);
-  // Every lane is below 256, so multiplying adds them up in the top lane.
-  const auto total = static_cast<unsigned>(lengths * kEveryLane >> 48);
-  const auto namedTotal = static_cast<unsigned>(laneBitCounts(cards) * kEveryLane >> 48);
-  // A suit is cards alone or one void mark alone; only a dotted hand may
-  // leave a void as an empty group.
-  const std::uint64_t holdsCards = (lengths + kLaneHigh - kEveryLane) & kLaneHigh;
-  const std::uint64_t voidMarks = counts >> 5 & kLaneCounts;
-  const std::uint64_t oneVoidMark = voidMarks << 15;
-  const bool suitsValid = (voidMarks & ~kEveryLane) == 0 && (holdsCards & oneVoidMark) == 0 &&
-                          (dotted || (holdsCards | oneVoidMark) == kLaneHigh);
-  if (others != 0 || blanks + dots != 3 || (dotted && blanks != 0) || namedTotal != named ||
-      total != kCardsInHand || !suitsValid) {
-    return std::nullopt;
+  const std::uint64_t namedLanes = laneBitCounts(lanes.cards);
+  const std::uint64_t lengths = namedLanes + (lanes.counts & kLaneCounts);
+  // Blanks and dots never mix: a dotted hand holds no blank.
+  if (others != 0 || blanks + dots != 3 || (dotted && blanks != 0) ||
+      laneSum(namedLanes) != named || laneSum(lengths) != kCardsInHand ||
+      !suitsValid(lengths, lanes.counts, dotted)) {
+    return false;
   }
-  QuickHand quick;
-  Hand& hand = quick.hand;
-  for (int suit = 0; suit < kSuitCount; ++suit) {
-    const auto at = static_cast<unsigned>(16 * (kClubs - suit));
-    hand.suitCards[suit] = static_cast<std::int16_t>(cards >> at);
-    hand.spotCount[suit] = static_cast<std::int16_t>(counts >> at & kCountMask);
-    hand.suitLength[suit] = static_cast<std::int16_t>(lengths >> at & 0xFFU);
-  }
+  storeLanes(hand.suitCards, lanes.cards);
+  storeLanes(hand.spotCount, lanes.counts & kLaneCounts);
+  storeLanes(hand.suitLength, lengths);
   hand.cardCount = kCardsInHand;
-  quick.written = !dotted && unusual == 0 && outOfOrder == 0;
-  return quick;
+  return true;
 }
 
 std::optional<Hand> quickHand(std::string_view text) {
-  const std::optional<QuickHand> quick = quickRead(text);
-  return quick ? std::optional<Hand>(quick->hand) : std::nullopt;
+  Hand hand;
+  return quickHand(text, hand) ? std::optional<Hand>(hand) : std::nullopt;
 }
 
 std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition) {

@@ -23,14 +23,8 @@ HandFormat formatOf(std::string_view text);
 // a dot). Nothing when the text needs the parser's judgement; whenever it
 // gives a hand, the parser gives the same one.
 std::optional<Hand> quickHand(std::string_view text);
-
-// quickHand, and whether the text is the hand's own text as handText()
-// writes it, so that it can be copied as it is.
-struct QuickHand {
-  Hand hand;
-  bool written = false;
-};
-std::optional<QuickHand> quickRead(std::string_view text);
+// The same, into `hand` (left in part written when false), for the bulk loop.
+bool quickHand(std::string_view text, Hand& hand);
 
 // The keys the entry line would be given for the text; a dotted hand becomes
 // the typed one, each empty group a hyphen. Positions count from firstPosition.

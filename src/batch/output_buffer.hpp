@@ -11,7 +11,7 @@ namespace bidgauge {
 // Collects output in one large block and writes it with few fwrite calls.
 class OutputBuffer {
  public:
-  static constexpr std::size_t kCapacity = std::size_t{1} << 16;
+  static constexpr std::size_t kCapacity = std::size_t{1} << 20;
 
   explicit OutputBuffer(std::FILE* file)
       : file_(file), data_(std::make_unique_for_overwrite<char[]>(kCapacity)) {}

@@ -275,24 +275,12 @@ char* putValues(char* out, Style style, const ValueTexts<kSize>& texts, const Ha
   return putHcp(out, style, values.hcp);
 }
 
-// The hand column: the input itself when it is already in this form.
-char* putHand(char* out, const BatchRow& row) {
-  const std::size_t length = row.handText.size();
-  if (length >= 16 && length <= 32) {
-    // Two copies of 16 bytes that overlap cover any length from 16 to 32.
-    std::memcpy(out, row.handText.data(), 16);
-    std::memcpy(out + length - 16, row.handText.data() + length - 16, 16);
-    return out + length;
-  }
-  return writeHandText(out, row.hand);
-}
-
 char* putSeparated(char* out, char separator, const BatchRow& row) {
   if (row.board) out = putCount(out, static_cast<unsigned long>(*row.board));
   *out++ = separator;
   if (row.seat != 0) *out++ = row.seat;
   *out++ = separator;
-  return putHand(out, row);
+  return writeHandText(out, row.hand);
 }
 
 char* putJsonStart(char* out, const BatchRow& row) {
@@ -307,7 +295,7 @@ char* putJsonStart(char* out, const BatchRow& row) {
     out = putText(out, "null");
   }
   out = putText(out, ",\"hand\":\"");
-  out = putHand(out, row);  // letters, digits, blanks and hyphens: nothing to escape
+  out = writeHandText(out, row.hand);  // letters, digits, blanks and hyphens: nothing to escape
   return putText(out, "\"");
 }
 

@@ -16,11 +16,9 @@ enum class BatchFormat { tsv, csv, jsonl };
 // input gives them.
 struct BatchRow {
   std::optional<long> board;
-  char seat = 0;  // 'N', 'E', 'S', 'W', or 0
-  Hand hand;
-  long line = 0;  // where the hand or its deal was read
-  // The input text when it is already the hand column's text, else empty.
-  std::string_view handText;
+  char seat = 0;     // 'N', 'E', 'S', 'W', or 0
+  const Hand& hand;  // read in place: copying a hand just built stalls the store buffer
+  long line = 0;     // where the hand or its deal was read
 };
 
 inline constexpr std::string_view kTsvHeader =

@@ -87,29 +87,5 @@ TEST(ReadHandsOfLine, ALinHandLeftOutIsOnlyFilledInAfterThreeValidOnes) {
   EXPECT_EQ(hands.deal.count, 2);
 }
 
-// The quick path's claim that a line is already the hand column's text, on
-// lines in and out of order, in either case and with every kind of key.
-TEST(QuickRead, AWrittenLineIsTheHandText) {
-  RandomHands hands(99);
-  std::mt19937 engine(99);
-  int written = 0;
-  for (int i = 0; i < 50000; ++i) {
-    std::string line = handText(hands.next());
-    const auto pick = [&](std::size_t n) {
-      return std::uniform_int_distribution<std::size_t>(0, n - 1)(engine);
-    };
-    if (pick(2) == 0 && line.size() > 1) {
-      const std::size_t at = pick(line.size() - 1);
-      std::swap(line[at], line[at + 1]);
-    }
-    if (pick(8) == 0) line[pick(line.size())] = "1x\tk"[pick(4)];
-    const std::optional<QuickHand> quick = quickRead(line);
-    if (!quick || !quick->written) continue;
-    ++written;
-    ASSERT_EQ(line, handText(quick->hand));
-  }
-  EXPECT_GT(written, 20000);
-}
-
 }  // namespace
 }  // namespace bidgauge

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, RowFormat,
     ::testing::Values(
         FormattedRow{"PlainHand",
-                     {std::nullopt, 0, kExample, 3, {}},
+                     {std::nullopt, 0, kExample, 3},
                      {{{1595, true}, {29, true}, {10, 1, false}, {5, true}}, 10},
                      "\t\tAKT9xx - QJxxx T2\t15.95\t1\t29\t1\t10\tgood\t0\t2.5\t1\t10\tin.txt:3\n",
                      R"({"board":null,"seat":null,"hand":"AKT9xx - QJxxx T2","knr":15.95,)"
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                      R"("honor_tricks_opens":true,"hcp":10,"source":"in.txt:3"})"
                      "\n"},
         FormattedRow{"NegativeAndSmall",
-                     {12, 'W', kExample, 1, {}},
+                     {12, 'W', kExample, 1},
                      {{{-50, false}, {-3, false}, {-1, -1, false}, {1, false}}, 0},
                      "12\tW\tAKT9xx - QJxxx T2\t-0.50\t0\t-3\t0\t-1\tbad\t0\t0.5\t0\t0\tin.txt:1\n",
                      R"({"board":12,"seat":"W","hand":"AKT9xx - QJxxx T2","knr":-0.50,)"
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                      R"("honor_tricks_opens":false,"hcp":0,"source":"in.txt:1"})"
                      "\n"},
         FormattedRow{"WholeValues",
-                     {999999999, 'N', kExample, 1234567, {}},
+                     {999999999, 'N', kExample, 1234567},
                      {{{1200, true}, {0, false}, {11, 0, true}, {0, false}}, 37},
                      "999999999\tN\tAKT9xx - QJxxx "
                      "T2\t12.00\t1\t0\t0\t11\tordinary\t1\t0\t0\t37\tin.txt:1234567\n",
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "\n"},
         FormattedRow{
             "SmallKnr",
-            {1, 'E', kExample, 10, {}},
+            {1, 'E', kExample, 10},
             {{{5, false}, {26, true}, {9, 0, false}, {6, true}}, 1},
             "1\tE\tAKT9xx - QJxxx T2\t0.05\t0\t26\t1\t9\tordinary\t0\t3\t1\t1\tin.txt:10\n",
             R"({"board":1,"seat":"E","hand":"AKT9xx - QJxxx T2","knr":0.05,)"
