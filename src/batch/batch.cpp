@@ -1,5 +1,6 @@
 #include "batch/batch.hpp"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -49,6 +50,7 @@ class InputReader {
     InputLine line;
     while (reader.next(line)) onLine(line);
     flushDeal();
+    flushQuick();
     return reader.failed() ? reader.error() : 0;
   }
 
@@ -57,6 +59,8 @@ class InputReader {
 
  private:
   void onLine(InputLine line) {
+    // Most lines are a hand alone among plain lines: those go straight through.
+    if (!scanner_.midway() && !pbn_ && holdQuick(line.text, line.number)) return;
     if (line.tooLong) return report(line.number, "line too long");
     if (line.number == 1 && line.text.starts_with(kByteOrderMark)) {
       line.text.remove_prefix(kByteOrderMark.size());
@@ -70,13 +74,29 @@ class InputReader {
     sawContent_ = true;
     if (pbn_ || text[0] == '[') return onPbnLine(trimmed, line.number);
     flushDeal();
-    if (quickHand(text, quick_)) return emit({std::nullopt, 0, quick_, line.number});
+    if (holdQuick(text, line.number)) return;
     const LineHands hands = readHandsOfLine(text, trimmed.firstPosition);
     for (const std::string& error : hands.deal.errors) report(line.number, error);
     for (int i = 0; i < hands.deal.count; ++i) {
       const SeatHand& seat = hands.deal.seats[static_cast<std::size_t>(i)];
       emit({hands.board, seat.seat, seat.hand, line.number});
     }
+  }
+
+  // Holds the line's hand when it is read quickly; it takes no blank at
+  // either end, no comment and no tag.
+  bool holdQuick(std::string_view text, long number) {
+    if (!quickHand(text, quick_.hands[quick_.count])) return false;
+    sawContent_ = true;
+    if (deal_) {
+      // The deal's rows come first, and writing them empties the held hands.
+      const Hand hand = quick_.hands[quick_.count];
+      flushDeal();
+      quick_.hands[quick_.count] = hand;
+    }
+    quick_.lines[quick_.count] = number;
+    if (++quick_.count == QuickHands::kSize) flushQuick();
+    return true;
   }
 
   void onPbnLine(const Trimmed& line, long number) {
@@ -138,9 +158,25 @@ class InputReader {
   }
 
   void emit(const BatchRow& row) {
+    flushQuick();
+    write(row, evaluateFused(row.hand));
+  }
+
+  void write(const BatchRow& row, const HandValues& values) {
     char* out = out_.reserve(writer_.maxRowBytes());
-    out_.commit(writer_.write(out, row, evaluateFused(row.hand)));
+    out_.commit(writer_.write(out, row, values));
     ++rows_;
+  }
+
+  // Evaluates the held hands in one pass, then writes them in another: the
+  // hands do not depend on each other, so the processor works on several at once.
+  void flushQuick() {
+    std::array<HandValues, QuickHands::kSize> values;
+    for (int i = 0; i < quick_.count; ++i) values[i] = evaluateFused(quick_.hands[i]);
+    for (int i = 0; i < quick_.count; ++i) {
+      write({std::nullopt, 0, quick_.hands[i], quick_.lines[i]}, values[i]);
+    }
+    quick_.count = 0;
   }
 
   void report(long number, std::string_view message) {
@@ -162,7 +198,13 @@ class InputReader {
   OutputBuffer& out_;
   std::FILE* err_;
   PbnScanner scanner_;
-  Hand quick_;
+  // Plain hand lines read quickly, held until a batch of them is evaluated.
+  struct QuickHands {
+    static constexpr int kSize = 64;
+    std::array<Hand, kSize> hands;
+    std::array<long, kSize> lines;
+    int count = 0;
+  } quick_;
   bool sawContent_ = false;
   bool pbn_ = false;
   bool anyInvalid_ = false;

@@ -11,29 +11,33 @@ namespace bidgauge {
 namespace {
 
 // Counts kept for each suit in one 16-bit lane: 5 bits each for the spot
-// cards and the void marks. The quick path takes no line longer than
-// kLongest, so no count can overflow its bits.
+// cards, the void marks and the named cards, and the top bit for a dot after
+// the suit. The quick path takes no line longer than kLongest, so no count can
+// overflow its bits.
 constexpr std::size_t kLongest = 19;  // 13 cards, 3 separators, 3 void marks
 constexpr std::uint16_t kOneSpot = 1;
 constexpr std::uint16_t kOneVoidMark = 1 << 5;
+constexpr std::uint16_t kOneNamed = 1 << 10;
+constexpr std::uint16_t kDotAfter = 1 << 15;
 constexpr unsigned kCountMask = 31;
 constexpr std::uint64_t kEveryLane = 0x0001000100010001U;
 constexpr std::uint64_t kLaneCounts = kCountMask * kEveryLane;
 constexpr std::uint64_t kLaneHigh = 0x8000U * kEveryLane;
+// The dots of a dotted hand: one after each of the first three suits.
+constexpr std::uint64_t kThreeDots = 0x0000800080008000U;
 
-// Separator, named-card and stray-character counts, 5 bits each, in one word.
-constexpr std::uint16_t kOneBlank = 1;
-constexpr std::uint16_t kOneDot = 1 << 5;
-constexpr std::uint16_t kOneNamed = 1 << 10;
-constexpr std::uint16_t kOneOther = 1 << 15;  // anything left to the parser
+// How far the lane moves on: a separator starts the next suit's lane; any
+// other character moves it past every lane count, so that the line is refused.
+constexpr std::uint8_t kNextSuit = 16;
+constexpr std::uint8_t kRefused = 64;
+constexpr unsigned kFourSuits = 3 * kNextSuit;
 
 // What one byte of a hand line does, for the quick path. Each field is loaded
-// on its own, so none needs unpacking.
-struct CharInfo {
-  std::uint16_t rankBit = 0;        // the card bit of a named card
-  std::uint16_t counts = 0;         // added to the suit's lane
-  std::uint16_t marks = kOneOther;  // separators, named cards, and anything else
-  std::uint8_t step = 0;            // 16 for a separator: the next suit takes the next lane
+// on its own, so none needs unpacking; eight bytes make the index a plain scale.
+struct alignas(8) CharInfo {
+  std::uint16_t rankBit = 0;  // the card bit of a named card
+  std::uint16_t counts = 0;   // added to the suit's lane
+  std::uint8_t step = kRefused;
 };
 
 constexpr std::array<CharInfo, 256> makeCharInfo() {
@@ -42,22 +46,20 @@ constexpr std::array<CharInfo, 256> makeCharInfo() {
     table[static_cast<unsigned char>(ch)] = info;
   };
   for (std::size_t rank = 1; rank <= kRankLetters.size(); ++rank) {
-    const auto bit = static_cast<std::uint16_t>(rankBit[rank]);
+    const CharInfo named{static_cast<std::uint16_t>(rankBit[rank]), kOneNamed, 0};
     const char letter = kRankLetters[rank - 1];
-    set(letter, CharInfo{bit, 0, kOneNamed, 0});
-    if (letter >= 'A' && letter <= 'Z') {
-      set(static_cast<char>(letter - 'A' + 'a'), CharInfo{bit, 0, kOneNamed, 0});
-    }
+    set(letter, named);
+    if (letter >= 'A' && letter <= 'Z') set(static_cast<char>(letter - 'A' + 'a'), named);
   }
   const CharInfo ten = table[static_cast<unsigned char>('T')];
   set('1', ten);
   set('0', ten);
-  set('x', CharInfo{0, kOneSpot, 0, 0});
-  set('X', CharInfo{0, kOneSpot, 0, 0});
-  set('-', CharInfo{0, kOneVoidMark, 0, 0});
-  set(' ', CharInfo{0, 0, kOneBlank, 16});
-  set('\t', CharInfo{0, 0, kOneBlank, 16});
-  set('.', CharInfo{0, 0, kOneDot, 16});
+  set('x', CharInfo{0, kOneSpot, 0});
+  set('X', CharInfo{0, kOneSpot, 0});
+  set('-', CharInfo{0, kOneVoidMark, 0});
+  set(' ', CharInfo{0, 0, kNextSuit});
+  set('\t', CharInfo{0, 0, kNextSuit});
+  set('.', CharInfo{0, kDotAfter, kNextSuit});
   return table;
 }
 
@@ -77,12 +79,12 @@ constexpr unsigned laneSum(std::uint64_t lanes) {
   return static_cast<unsigned>(lanes * kEveryLane >> 48);
 }
 
-// Card bits, and spot counts and void marks, of a line, a suit to each 16-bit
-// lane from the lowest; and the line's marks.
+// Card bits, and the counts, of a line, a suit to each 16-bit lane from the
+// lowest; and how far the lanes moved on.
 struct Lanes {
   std::uint64_t cards = 0;
   std::uint64_t counts = 0;
-  unsigned marks = 0;
+  unsigned shift = 0;
 };
 
 // Without a branch per character: each separator moves on to the next lane.
@@ -90,14 +92,13 @@ struct Lanes {
 // as fewer bits than named cards. The rules are checked once the line is read.
 Lanes lanesOf(std::string_view text) {
   Lanes lanes;
-  unsigned shift = 0;
+#pragma GCC unroll 4
   for (const char ch : text) {
     const CharInfo& info = kChars[static_cast<unsigned char>(ch)];
-    // A fifth suit wraps to the first lane; the separator count refuses it.
-    lanes.cards += std::uint64_t{info.rankBit} << (shift & 63);
-    lanes.counts += std::uint64_t{info.counts} << (shift & 63);
-    lanes.marks += info.marks;
-    shift += info.step;
+    // Past the fourth suit the lanes wrap round; the final shift refuses the line.
+    lanes.cards += std::uint64_t{info.rankBit} << (lanes.shift & 63);
+    lanes.counts += std::uint64_t{info.counts} << (lanes.shift & 63);
+    lanes.shift += info.step;
   }
   return lanes;
 }
@@ -134,22 +135,22 @@ HandFormat formatOf(std::string_view text) {
 bool quickHand(std::string_view text, Hand& hand) {
   if (text.size() > kLongest) return false;
   const Lanes lanes = lanesOf(text);
-  const unsigned blanks = lanes.marks & kCountMask;
-  const unsigned dots = lanes.marks >> 5 & kCountMask;
-  const unsigned named = lanes.marks >> 10 & kCountMask;
-  const unsigned others = lanes.marks >> 15;
-  const bool dotted = dots != 0;
+  // Three separators and nothing else that moves the lanes on.
+  if (lanes.shift != kFourSuits) return false;
+  const std::uint64_t spots = lanes.counts & kLaneCounts;
+  const std::uint64_t named = lanes.counts >> 10 & kLaneCounts;
+  const std::uint64_t dots = lanes.counts & kLaneHigh;
   // Each suit's length in its lane: its named cards and its spot cards.
   const std::uint64_t namedLanes = laneBitCounts(lanes.cards);
-  const std::uint64_t lengths = namedLanes + (lanes.counts & kLaneCounts);
+  const std::uint64_t lengths = namedLanes + spots;
   // Blanks and dots never mix: a dotted hand holds no blank.
-  if (others != 0 || blanks + dots != 3 || (dotted && blanks != 0) ||
-      laneSum(namedLanes) != named || laneSum(lengths) != kCardsInHand ||
+  const bool dotted = dots != 0;
+  if (namedLanes != named || laneSum(lengths) != kCardsInHand || (dotted && dots != kThreeDots) ||
       !suitsValid(lengths, lanes.counts, dotted)) {
     return false;
   }
   storeLanes(hand.suitCards, lanes.cards);
-  storeLanes(hand.spotCount, lanes.counts & kLaneCounts);
+  storeLanes(hand.spotCount, spots);
   storeLanes(hand.suitLength, lengths);
   hand.cardCount = kCardsInHand;
   return true;

@@ -419,23 +419,25 @@ char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values)
 
 // Writes whole table entries and runs of x past the end of the text: the
 // caller's buffer has room to spare (kHandTextRoom, RowWriter::maxRowBytes).
+// Each suit is followed by a blank, and the last one taken back.
 char* writeHandText(char* out, const Hand& hand) {
   for (int suit = 0; suit < kSuitCount; ++suit) {
-    if (suit != 0) *out++ = ' ';
     const auto cards = static_cast<unsigned>(static_cast<std::uint16_t>(hand.suitCards[suit]));
     const unsigned high = cards >> 1 & 0x7FU;  // Ace to Eight
     const unsigned low = cards >> 8 & 0x3FU;   // Seven to Two
-    const int spots = std::clamp<int>(hand.spotCount[suit], 0, 13);
+    const unsigned spots =
+        std::min(static_cast<unsigned>(std::max<int>(hand.spotCount[suit], 0)), 13U);
     *out = '-';
-    out += static_cast<int>(high == 0 && low == 0 && spots == 0);
+    out += static_cast<int>((high | low | spots) == 0);
     std::memcpy(out, kHighLetters[high].text.data(), 8);
     out += kHighLetters[high].count();
     std::memcpy(out, kLowLetters[low].text.data(), 8);
     out += kLowLetters[low].count();
     std::memcpy(out, kSpots, sizeof kSpots);
     out += spots;
+    *out++ = ' ';
   }
-  return out;
+  return out - 1;
 }
 
 std::string handText(const Hand& hand) {

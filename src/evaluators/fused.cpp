@@ -10,35 +10,44 @@
 namespace bidgauge {
 namespace {
 
-// A suit's parts packed into two words, so that a hand's four suits add up in
-// two additions per suit. Every field is below its lane's limit over four
-// suits; Kleinman's suit total is stored with a bias so that it is never negative.
-struct Packed {
-  std::uint64_t wide = 0;    // 16-bit KnR, 16-bit Kleinman, then 8-bit hcp, controls,
-                             // half tricks, plus-values
-  std::uint64_t narrow = 0;  // 8 bits each: KnR short-suit points, Zar's hcp suits and
-                             // honours-only suits, Kleinman's short suits, Kx, Qx
+// Where each part of a suit lies in its packed word, and how many bits it has:
+// enough for the sum over four suits, so that a hand's suits add up in one
+// addition per suit.
+struct Lane {
+  int shift;
+  int bits;
 };
+constexpr Lane kKnrHundredths{0, 13};
+constexpr Lane kKnrShortSuitPoints{13, 4};
+constexpr Lane kHcp{17, 6};
+constexpr Lane kZarControls{23, 4};
+constexpr Lane kZarHcpSuits{27, 3};
+constexpr Lane kZarHonoursOnlySuits{30, 3};
+constexpr Lane kKleinmanTotal{33, 8};
+constexpr Lane kKleinmanShortSuits{41, 3};
+constexpr Lane kCulbertsonHalfTricks{44, 5};
+constexpr Lane kCulbertsonPlusValues{49, 3};
+constexpr Lane kCulbertsonKx{52, 3};
+constexpr Lane kCulbertsonQx{55, 3};
 
-constexpr int kKleinmanBias = 16;
-
-std::uint64_t field(int value, int bits, int shift) {
+std::uint64_t field(int value, Lane lane) {
   // A value that could spill into the next lane over four suits is a broken table.
-  if (value < 0 || 4 * value >= (1 << bits)) std::abort();
-  return static_cast<std::uint64_t>(value) << shift;
+  if (value < 0 || 4 * value >= (1 << lane.bits)) std::abort();
+  return static_cast<std::uint64_t>(value) << lane.shift;
 }
 
-Packed pack(const SuitParts& p) {
-  return {field(p.knrHundredths, 16, 0) | field(p.kleinmanTotal + kKleinmanBias, 16, 16) |
-              field(p.hcp, 8, 32) | field(p.zarControls, 8, 40) |
-              field(p.culbertsonHalfTricks, 8, 48) | field(p.culbertsonPlusValues, 8, 56),
-          field(p.knrShortSuitPoints, 8, 0) | field(p.zarHcpSuits, 8, 8) |
-              field(p.zarHonoursOnlySuits, 8, 16) | field(p.kleinmanShortSuits, 8, 24) |
-              field(p.culbertsonKx, 8, 32) | field(p.culbertsonQx, 8, 40)};
+std::uint64_t pack(const SuitParts& p) {
+  return field(p.knrHundredths, kKnrHundredths) | field(p.knrShortSuitPoints, kKnrShortSuitPoints) |
+         field(p.hcp, kHcp) | field(p.zarControls, kZarControls) |
+         field(p.zarHcpSuits, kZarHcpSuits) | field(p.zarHonoursOnlySuits, kZarHonoursOnlySuits) |
+         field(p.kleinmanTotal, kKleinmanTotal) | field(p.kleinmanShortSuits, kKleinmanShortSuits) |
+         field(p.culbertsonHalfTricks, kCulbertsonHalfTricks) |
+         field(p.culbertsonPlusValues, kCulbertsonPlusValues) |
+         field(p.culbertsonKx, kCulbertsonKx) | field(p.culbertsonQx, kCulbertsonQx);
 }
 
-std::array<Packed, kHoldingCount> makeTable() {
-  std::array<Packed, kHoldingCount> table{};
+std::array<std::uint64_t, kHoldingCount> makeTable() {
+  std::array<std::uint64_t, kHoldingCount> table{};
   for (int key = 0; key < kHoldingCount; ++key) {
     SuitParts parts;
     addKnrParts(key, parts);
@@ -50,35 +59,31 @@ std::array<Packed, kHoldingCount> makeTable() {
   return table;
 }
 
-const std::array<Packed, kHoldingCount> kTable = makeTable();
+const std::array<std::uint64_t, kHoldingCount> kTable = makeTable();
 
-int lane(std::uint64_t word, int shift, unsigned mask) {
-  return static_cast<int>(word >> shift & mask);
+int get(std::uint64_t word, Lane lane) {
+  return static_cast<int>(word >> lane.shift & ((1U << lane.bits) - 1));
 }
 
 }  // namespace
 
 HandValues evaluateFused(const Hand& hand) {
   const SuitKeys keys = suitKeysOf(hand);
-  std::uint64_t wide = 0;
-  std::uint64_t narrow = 0;
-  for (const int key : keys) {
-    wide += kTable[static_cast<std::size_t>(key)].wide;
-    narrow += kTable[static_cast<std::size_t>(key)].narrow;
-  }
+  std::uint64_t sums = 0;
+  for (const int key : keys) sums += kTable[static_cast<std::size_t>(key)];
   SuitParts sum;
-  sum.knrHundredths = lane(wide, 0, 0xFFFF);
-  sum.kleinmanTotal = lane(wide, 16, 0xFFFF) - 4 * kKleinmanBias;
-  sum.hcp = lane(wide, 32, 0xFF);
-  sum.zarControls = lane(wide, 40, 0xFF);
-  sum.culbertsonHalfTricks = lane(wide, 48, 0xFF);
-  sum.culbertsonPlusValues = lane(wide, 56, 0xFF);
-  sum.knrShortSuitPoints = lane(narrow, 0, 0xFF);
-  sum.zarHcpSuits = lane(narrow, 8, 0xFF);
-  sum.zarHonoursOnlySuits = lane(narrow, 16, 0xFF);
-  sum.kleinmanShortSuits = lane(narrow, 24, 0xFF);
-  sum.culbertsonKx = lane(narrow, 32, 0xFF);
-  sum.culbertsonQx = lane(narrow, 40, 0xFF);
+  sum.knrHundredths = get(sums, kKnrHundredths);
+  sum.knrShortSuitPoints = get(sums, kKnrShortSuitPoints);
+  sum.hcp = get(sums, kHcp);
+  sum.zarControls = get(sums, kZarControls);
+  sum.zarHcpSuits = get(sums, kZarHcpSuits);
+  sum.zarHonoursOnlySuits = get(sums, kZarHonoursOnlySuits);
+  sum.kleinmanTotal = get(sums, kKleinmanTotal);
+  sum.kleinmanShortSuits = get(sums, kKleinmanShortSuits);
+  sum.culbertsonHalfTricks = get(sums, kCulbertsonHalfTricks);
+  sum.culbertsonPlusValues = get(sums, kCulbertsonPlusValues);
+  sum.culbertsonKx = get(sums, kCulbertsonKx);
+  sum.culbertsonQx = get(sums, kCulbertsonQx);
   const std::array<int, kSuitCount> lengths = {lengthOfKey(keys[0]), lengthOfKey(keys[1]),
                                                lengthOfKey(keys[2]), lengthOfKey(keys[3])};
   return {{knrFromParts(sum), zarFromParts(sum, lengths), kleinmanFromParts(sum),
