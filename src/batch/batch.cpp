@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -172,7 +173,11 @@ class InputReader {
   // hands do not depend on each other, so the processor works on several at once.
   void flushQuick() {
     std::array<HandValues, QuickHands::kSize> values;
-    for (int i = 0; i < quick_.count; ++i) values[i] = evaluateFused(quick_.hands[i]);
+    for (int i = 0; i < quick_.count; ++i) {
+      // Built in place: copying a result just stored field by field would wait
+      // on the store buffer.
+      ::new (&values[i]) HandValues(evaluateFused(quick_.hands[i]));
+    }
     for (int i = 0; i < quick_.count; ++i) {
       write({std::nullopt, 0, quick_.hands[i], quick_.lines[i]}, values[i]);
     }

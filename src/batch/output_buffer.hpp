@@ -9,19 +9,25 @@
 namespace bidgauge {
 
 // Collects output in one large block and writes it with few fwrite calls.
+// The block starts small, as most runs write little, and grows once filled:
+// the kernel takes large writes to a file much faster than small ones.
 class OutputBuffer {
  public:
+  static constexpr std::size_t kFirstCapacity = std::size_t{1} << 16;
   static constexpr std::size_t kCapacity = std::size_t{1} << 20;
 
   explicit OutputBuffer(std::FILE* file)
-      : file_(file), data_(std::make_unique_for_overwrite<char[]>(kCapacity)) {}
+      : file_(file), data_(std::make_unique_for_overwrite<char[]>(kFirstCapacity)) {}
   OutputBuffer(const OutputBuffer&) = delete;
   OutputBuffer& operator=(const OutputBuffer&) = delete;
   ~OutputBuffer() { flush(); }
 
   // Room for `bytes` (at most kCapacity) more; write there, then commit the end.
   char* reserve(std::size_t bytes) {
-    if (kCapacity - size_ < bytes) flush();
+    if (capacity_ - size_ < bytes) {
+      flush();
+      grow();
+    }
     return data_.get() + size_;
   }
   void commit(const char* end) { size_ = static_cast<std::size_t>(end - data_.get()); }
@@ -49,8 +55,16 @@ class OutputBuffer {
   int error() const { return error_; }
 
  private:
+  // Called when empty.
+  void grow() {
+    if (capacity_ == kCapacity) return;
+    data_ = std::make_unique_for_overwrite<char[]>(kCapacity);
+    capacity_ = kCapacity;
+  }
+
   std::FILE* file_;
   std::unique_ptr<char[]> data_;
+  std::size_t capacity_ = kFirstCapacity;
   std::size_t size_ = 0;
   bool failed_ = false;
   int error_ = 0;

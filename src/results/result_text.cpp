@@ -10,7 +10,8 @@ namespace {
 
 // A whole number with one leading blank, or a minus sign in its place.
 std::string signedWhole(int value) {
-  return (value < 0 ? "-" : " ") + std::to_string(std::abs(value));
+  std::string text(1, value < 0 ? '-' : ' ');
+  return text += std::to_string(std::abs(value));
 }
 
 }  // namespace
