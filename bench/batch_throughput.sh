@@ -1,6 +1,8 @@
 #!/bin/sh
 # Batch throughput: generates random hands into a file, then runs
-# `bidgauge --batch` on it, pinned to one core, writing the TSV to a file.
+# `bidgauge --batch hands.txt` on it in the file's folder, as a player would,
+# pinned to one core, writing the TSV to a file. (The source column repeats the
+# file name on every row, so the name's length is part of the work.)
 #
 #   bench/batch_throughput.sh [--against BASELINE] [PROGRAM] [COUNT]
 #
@@ -24,6 +26,9 @@ runs=${RUNS:-5}
 for binary in "$program" $baseline; do
   [ -x "$binary" ] || { echo "batch_throughput: no program at $binary" >&2; exit 2; }
 done
+absolute() { case $1 in /*) echo "$1" ;; *) echo "$PWD/$1" ;; esac; }
+program=$(absolute "$program")
+[ -z "$baseline" ] || baseline=$(absolute "$baseline")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
@@ -42,12 +47,12 @@ measure() {
   python3 -c '
 import os, subprocess, sys
 with open(sys.argv[2], "wb") as out:
-    child = subprocess.Popen(sys.argv[3:], stdout=out)
+    child = subprocess.Popen(sys.argv[3:], stdout=out, cwd=os.path.dirname(sys.argv[2]))
     _, status, usage = os.wait4(child.pid, 0)
 if os.waitstatus_to_exitcode(status) != 0:
     sys.exit("batch_throughput: the program failed")
 print(f"{usage.ru_utime + usage.ru_stime:.4f}")
-' "$1" "$work/out.tsv" /usr/bin/time -f %M -o "$work/memory.txt" $pin "$1" --batch "$work/hands.txt"
+' "$1" "$work/out.tsv" /usr/bin/time -f %M -o "$work/memory.txt" $pin "$1" --batch hands.txt
   cat "$work/memory.txt"
 }
 

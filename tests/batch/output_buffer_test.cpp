@@ -20,7 +20,8 @@ TEST(OutputBuffer, KeepsEveryRowInOrderAsItGrows) {
   {
     OutputBuffer out(capture.file());
     for (int row = 0; expected.size() < 3 * OutputBuffer::kCapacity; ++row) {
-      const std::string text(static_cast<std::size_t>(row % 300), static_cast<char>('a' + row % 26));
+      const std::string text(static_cast<std::size_t>(row % 300),
+                             static_cast<char>('a' + row % 26));
       char* at = out.reserve(text.size() + 64);  // writers ask for more than they use
       std::memcpy(at, text.data(), text.size());
       out.commit(at + text.size());
