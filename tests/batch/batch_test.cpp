@@ -170,6 +170,38 @@ TEST(BatchPbn, DealTagsAmongTypedHandsKeepTheirPlace) {
                                       "\t|- AKQJ5 KQJ32 AQ2"}));
 }
 
+// Plain hand lines are held and written in batches; lines that take the
+// slower way (a blank at an end, a deal, an error) must not overtake them.
+TEST(BatchOrder, RowsFollowTheLinesAcrossHeldBatches) {
+  std::string input;
+  std::vector<std::string> expected;
+  for (int line = 1; line <= 300; ++line) {
+    if (line % 97 == 0) {
+      input += "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n";
+      expected.push_back("\tN|AKQJ T98 765 432");
+    } else if (line % 11 == 0) {
+      input += "AKQ\n";  // too few cards: an error, no row
+    } else if (line % 7 == 0) {
+      input += "  - AKQJ5 KQJ32 AQ2\n";
+      expected.push_back("\t|- AKQJ5 KQJ32 AQ2");
+    } else {
+      input += "KQ7543 QT2 A J98\n";
+      expected.push_back("\t|KQ7543 QT2 A J98");
+    }
+  }
+  const BatchRun run = runOn(input);
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(handsOf(body(run)), expected);
+  // Every row names its own line, in order.
+  long previous = 0;
+  for (std::size_t at = 0; (at = run.out.find("<stdin>:", at)) != std::string::npos;) {
+    const long line = std::stol(run.out.substr(at + 8));
+    EXPECT_GT(line, previous);
+    previous = line;
+    at += 8;
+  }
+}
+
 TEST(BatchFiles, AreReadInTurnAndNamedInMessages) {
   const auto first = writeFile("first.txt", "KQ7543 QT2 A J98\nAKQ\n");
   const auto second = writeFile("second.pbn", "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n");
