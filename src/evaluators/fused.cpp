@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "evaluators/suit_keys.hpp"
 #include "evaluators/suit_parts.hpp"
@@ -46,8 +47,13 @@ std::uint64_t pack(const SuitParts& p) {
          field(p.culbertsonKx, kCulbertsonKx) | field(p.culbertsonQx, kCulbertsonQx);
 }
 
-std::array<std::uint64_t, kHoldingCount> makeTable() {
-  std::array<std::uint64_t, kHoldingCount> table{};
+// Keys for lengths 0 to 15: a length is masked rather than clamped, so that
+// even a broken hand stays inside the table. Lengths above 13 add nothing.
+constexpr int kLengthsKept = 16;
+constexpr int kFusedKeys = kLengthsKept * kTopMasks;
+
+std::array<std::uint64_t, kFusedKeys> makeTable() {
+  std::array<std::uint64_t, kFusedKeys> table{};
   for (int key = 0; key < kHoldingCount; ++key) {
     SuitParts parts;
     addKnrParts(key, parts);
@@ -59,7 +65,20 @@ std::array<std::uint64_t, kHoldingCount> makeTable() {
   return table;
 }
 
-const std::array<std::uint64_t, kHoldingCount> kTable = makeTable();
+const std::array<std::uint64_t, kFusedKeys> kTable = makeTable();
+
+// The four suits' keys in 16-bit lanes, worked out for all suits at once. The
+// lanes may lie in any order: the sums and the sorted lengths do not care.
+std::uint64_t keyLanes(const Hand& hand) {
+  constexpr std::uint64_t kEveryLane = 0x0001000100010001U;
+  std::uint64_t lengths = 0;
+  std::uint64_t cards = 0;
+  static_assert(sizeof lengths == sizeof hand.suitLength && sizeof cards == sizeof hand.suitCards);
+  std::memcpy(&lengths, hand.suitLength.data(), sizeof lengths);
+  std::memcpy(&cards, hand.suitCards.data(), sizeof cards);
+  return (lengths & (kLengthsKept - 1) * kEveryLane) * kTopMasks |
+         (cards >> 1 & (kTopMasks - 1) * kEveryLane);
+}
 
 int get(std::uint64_t word, Lane lane) {
   return static_cast<int>(word >> lane.shift & ((1U << lane.bits) - 1));
@@ -68,9 +87,14 @@ int get(std::uint64_t word, Lane lane) {
 }  // namespace
 
 HandValues evaluateFused(const Hand& hand) {
-  const SuitKeys keys = suitKeysOf(hand);
+  const std::uint64_t keys = keyLanes(hand);
+  std::array<int, kSuitCount> lengths{};
   std::uint64_t sums = 0;
-  for (const int key : keys) sums += kTable[static_cast<std::size_t>(key)];
+  for (std::size_t suit = 0; suit < kSuitCount; ++suit) {
+    const auto key = static_cast<std::uint16_t>(keys >> (16 * suit));
+    sums += kTable[key];
+    lengths[suit] = lengthOfKey(key);
+  }
   SuitParts sum;
   sum.knrHundredths = get(sums, kKnrHundredths);
   sum.knrShortSuitPoints = get(sums, kKnrShortSuitPoints);
@@ -84,8 +108,6 @@ HandValues evaluateFused(const Hand& hand) {
   sum.culbertsonPlusValues = get(sums, kCulbertsonPlusValues);
   sum.culbertsonKx = get(sums, kCulbertsonKx);
   sum.culbertsonQx = get(sums, kCulbertsonQx);
-  const std::array<int, kSuitCount> lengths = {lengthOfKey(keys[0]), lengthOfKey(keys[1]),
-                                               lengthOfKey(keys[2]), lengthOfKey(keys[3])};
   return {{knrFromParts(sum), zarFromParts(sum, lengths), kleinmanFromParts(sum),
            culbertsonFromParts(sum)},
           sum.hcp};
