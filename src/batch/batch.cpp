@@ -1,5 +1,6 @@
 #include "batch/batch.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -178,9 +179,18 @@ class InputReader {
       // on the store buffer.
       ::new (&values[i]) HandValues(evaluateFused(quick_.hands[i]));
     }
-    for (int i = 0; i < quick_.count; ++i) {
-      write({std::nullopt, 0, quick_.hands[i], quick_.lines[i]}, values[i]);
+    // As many rows at a time as the output block surely holds.
+    const std::size_t rowBytes = writer_.maxRowBytes();
+    const std::size_t perBlock = std::max<std::size_t>(1, OutputBuffer::kFirstCapacity / rowBytes);
+    const auto count = static_cast<std::size_t>(quick_.count);
+    for (std::size_t done = 0; done < count;) {
+      const std::size_t rows = std::min(count - done, perBlock);
+      char* out = out_.reserve(rows * rowBytes);
+      out_.commit(writer_.writeHands(out, std::span(quick_.hands).subspan(done, rows),
+                                     &quick_.lines[done], &values[done]));
+      done += rows;
     }
+    rows_ += quick_.count;
     quick_.count = 0;
   }
 

@@ -153,6 +153,26 @@ constexpr char* putHcp(char* out, Style style, int hcp) {
   return putInt(putKey(out, style, "hcp"), hcp);
 }
 
+// The same, out of line, for values without a ready text.
+[[gnu::noinline, gnu::cold]] char* putKnrSlowly(char* out, Style style, int hundredths,
+                                                bool opens) {
+  return putKnr(out, style, hundredths, opens);
+}
+[[gnu::noinline, gnu::cold]] char* putZarSlowly(char* out, Style style, int points, bool opens) {
+  return putZar(out, style, points, opens);
+}
+[[gnu::noinline, gnu::cold]] char* putKleinmanSlowly(char* out, Style style, int points,
+                                                     int quality, bool opens) {
+  return putKleinman(out, style, points, quality, opens);
+}
+[[gnu::noinline, gnu::cold]] char* putHonorTricksSlowly(char* out, Style style, int halves,
+                                                        bool opens) {
+  return putHonorTricks(out, style, halves, opens);
+}
+[[gnu::noinline, gnu::cold]] char* putHcpSlowly(char* out, Style style, int hcp) {
+  return putHcp(out, style, hcp);
+}
+
 // A field's text ready to copy: written whole, `length` bytes of it count.
 template <std::size_t kSize>
 struct Piece {
@@ -169,9 +189,11 @@ constexpr Piece<kSize> pieceOf(Write write) {
   return piece;
 }
 
+// Copies the piece whole, its length byte too, as one wide store.
 template <std::size_t kSize>
 char* copyPiece(char* out, const Piece<kSize>& piece) {
-  std::memcpy(out, piece.text.data(), piece.text.size());
+  static_assert(sizeof piece == kSize);
+  std::memcpy(out, &piece, sizeof piece);
   return out + piece.length;
 }
 
@@ -235,52 +257,89 @@ constexpr auto kTsvTexts = makeValueTexts<16>(styleOf(BatchFormat::tsv));
 constexpr auto kCsvTexts = makeValueTexts<16>(styleOf(BatchFormat::csv));
 constexpr auto kJsonTexts = makeValueTexts<80>(styleOf(BatchFormat::jsonl));
 
-bool inRange(int value, int low, int high) {
-  return value >= low && value <= high;
+// Whether `value` is in low..high, in one comparison.
+constexpr bool inRange(int value, int low, int high) {
+  return static_cast<unsigned>(value - low) <= static_cast<unsigned>(high - low);
+}
+
+// Each field is copied from its table when the value has a ready text, and
+// written out otherwise; the writing stays out of line, so that the common
+// path needs no saved registers.
+template <std::size_t kSize>
+[[gnu::always_inline]] inline char* putKnrField(char* out, Style style,
+                                                const ValueTexts<kSize>& texts,
+                                                const KnrResult& knr) {
+  const unsigned offset = static_cast<unsigned>(knr.hundredths - kKnrLow);
+  const unsigned step = offset / kKnrStep;
+  if (offset <= kKnrHigh - kKnrLow && step * kKnrStep == offset &&
+      knr.opens == (knr.hundredths >= kKnrOpeningHundredths)) [[likely]] {
+    return copyPiece(out, texts.knr[step]);
+  }
+  return putKnrSlowly(out, style, knr.hundredths, knr.opens);
 }
 
 template <std::size_t kSize>
-char* putValues(char* out, Style style, const ValueTexts<kSize>& texts, const HandValues& values) {
+[[gnu::always_inline]] inline char* putValues(char* out, Style style,
+                                              const ValueTexts<kSize>& texts,
+                                              const HandValues& values) {
   const Evaluation& e = values.evaluation;
-  const int knr = e.knr.hundredths;
-  if (inRange(knr, kKnrLow, kKnrHigh) && knr % kKnrStep == 0 &&
-      e.knr.opens == (knr >= kKnrOpeningHundredths)) {
-    out = copyPiece(out, texts.knr[static_cast<std::size_t>((knr - kKnrLow) / kKnrStep)]);
-  } else {
-    out = putKnr(out, style, knr, e.knr.opens);
-  }
-  if (inRange(e.zar.points, kZarLow, kZarHigh) && e.zar.opens == (e.zar.points >= kZarOpening)) {
+  out = putKnrField(out, style, texts, e.knr);
+  if (inRange(e.zar.points, kZarLow, kZarHigh) && e.zar.opens == (e.zar.points >= kZarOpening))
+      [[likely]] {
     out = copyPiece(out, texts.zar[static_cast<std::size_t>(e.zar.points - kZarLow)]);
   } else {
-    out = putZar(out, style, e.zar.points, e.zar.opens);
+    out = putZarSlowly(out, style, e.zar.points, e.zar.opens);
   }
   const KleinmanResult& k = e.kleinman;
   if (inRange(k.points, kKleinmanLow, kKleinmanHigh) && inRange(k.quality, -1, 1) &&
-      k.opens == (k.points >= kKleinmanOpening)) {
+      k.opens == (k.points >= kKleinmanOpening)) [[likely]] {
     const int at = 3 * (k.points - kKleinmanLow) + k.quality + 1;
     out = copyPiece(out, texts.kleinman[static_cast<std::size_t>(at)]);
   } else {
-    out = putKleinman(out, style, k.points, k.quality, k.opens);
+    out = putKleinmanSlowly(out, style, k.points, k.quality, k.opens);
   }
   const int halves = e.culbertson.halfTricks;
-  if (inRange(halves, 0, kHalvesHigh) &&
-      e.culbertson.opens == (halves >= kCulbertsonOpeningHalves)) {
+  if (inRange(halves, 0, kHalvesHigh) && e.culbertson.opens == (halves >= kCulbertsonOpeningHalves))
+      [[likely]] {
     out = copyPiece(out, texts.honorTricks[static_cast<std::size_t>(halves)]);
   } else {
-    out = putHonorTricks(out, style, halves, e.culbertson.opens);
+    out = putHonorTricksSlowly(out, style, halves, e.culbertson.opens);
   }
-  if (inRange(values.hcp, 0, kHcpHigh)) {
+  if (inRange(values.hcp, 0, kHcpHigh)) [[likely]] {
     return copyPiece(out, texts.hcp[static_cast<std::size_t>(values.hcp)]);
   }
-  return putHcp(out, style, values.hcp);
+  return putHcpSlowly(out, style, values.hcp);
 }
 
-char* putSeparated(char* out, char separator, const BatchRow& row) {
+// Writes whole table entries and runs of x past the end of the text: the
+// caller's buffer has room to spare (kHandTextRoom, RowWriter::maxRowBytes).
+// Each suit is followed by a blank, and the last one taken back.
+[[gnu::always_inline]] inline char* putHandText(char* out, const Hand& hand) {
+  for (int suit = 0; suit < kSuitCount; ++suit) {
+    const auto cards = static_cast<unsigned>(static_cast<std::uint16_t>(hand.suitCards[suit]));
+    const unsigned high = cards >> 1 & 0x7FU;  // Ace to Eight
+    const unsigned low = cards >> 8 & 0x3FU;   // Seven to Two
+    // At most 13 in a hand; the mask keeps even a broken count inside kSpots.
+    const unsigned spots = static_cast<std::uint16_t>(hand.spotCount[suit]) & 15U;
+    *out = '-';
+    out += static_cast<int>((high | low | spots) == 0);
+    std::memcpy(out, kHighLetters[high].text.data(), 8);
+    out += kHighLetters[high].count();
+    std::memcpy(out, kLowLetters[low].text.data(), 8);
+    out += kLowLetters[low].count();
+    std::memcpy(out, kSpots, sizeof kSpots);
+    out += spots;
+    *out++ = ' ';
+  }
+  return out - 1;
+}
+
+[[gnu::always_inline]] inline char* putSeparated(char* out, char separator, const BatchRow& row) {
   if (row.board) out = putCount(out, static_cast<unsigned long>(*row.board));
   *out++ = separator;
   if (row.seat != 0) *out++ = row.seat;
   *out++ = separator;
-  return writeHandText(out, row.hand);
+  return putHandText(out, row.hand);
 }
 
 char* putJsonStart(char* out, const BatchRow& row) {
@@ -295,7 +354,7 @@ char* putJsonStart(char* out, const BatchRow& row) {
     out = putText(out, "null");
   }
   out = putText(out, ",\"hand\":\"");
-  out = writeHandText(out, row.hand);  // letters, digits, blanks and hyphens: nothing to escape
+  out = putHandText(out, row.hand);  // letters, digits, blanks and hyphens: nothing to escape
   return putText(out, "\"");
 }
 
@@ -394,50 +453,74 @@ void RowWriter::setLine(long line) {
   source_ += number;
   source_ += rowEnd_;
   sourceLength_ = source_.size();
+  lastDigit_ = sourceLength_ - rowEnd_.size() - 1;
   source_.resize((sourceLength_ / kChunk + 1) * kChunk);
   line_ = line;
+}
+
+template <BatchFormat kFormat>
+[[gnu::always_inline]] inline char* RowWriter::writeRow(char* out, const BatchRow& row,
+                                                        const HandValues& values) {
+  constexpr Style kStyle = styleOf(kFormat);
+  if constexpr (kFormat == BatchFormat::tsv) {
+    out = putValues(putSeparated(out, '\t', row), kStyle, kTsvTexts, values);
+  } else if constexpr (kFormat == BatchFormat::csv) {
+    out = putValues(putSeparated(out, ',', row), kStyle, kCsvTexts, values);
+  } else {
+    out = putValues(putJsonStart(out, row), kStyle, kJsonTexts, values);
+  }
+  // Mostly the next line, whose number ends in a digit that just counts on.
+  if (row.line == line_ + 1 && line_ >= 0 && source_[lastDigit_] != '9') [[likely]] {
+    ++source_[lastDigit_];
+    line_ = row.line;
+  } else {
+    setLine(row.line);
+  }
+  // Read before writing: a write through `out` could change any member.
+  const char* const source = source_.data();
+  const std::size_t length = sourceLength_;
+  for (std::size_t done = 0; done < length; done += kChunk) {
+    std::memcpy(out + done, source + done, kChunk);
+  }
+  return out + length;
 }
 
 char* RowWriter::write(char* out, const BatchRow& row, const HandValues& values) {
   switch (format_) {
     case BatchFormat::tsv:
-      out = putValues(putSeparated(out, '\t', row), styleOf(format_), kTsvTexts, values);
-      break;
+      return writeRow<BatchFormat::tsv>(out, row, values);
     case BatchFormat::csv:
-      out = putValues(putSeparated(out, ',', row), styleOf(format_), kCsvTexts, values);
-      break;
+      return writeRow<BatchFormat::csv>(out, row, values);
     case BatchFormat::jsonl:
-      out = putValues(putJsonStart(out, row), styleOf(format_), kJsonTexts, values);
-      break;
+      return writeRow<BatchFormat::jsonl>(out, row, values);
   }
-  setLine(row.line);
-  for (std::size_t done = 0; done < sourceLength_; done += kChunk) {
-    std::memcpy(out + done, source_.data() + done, kChunk);
-  }
-  return out + sourceLength_;
+  return out;
 }
 
-// Writes whole table entries and runs of x past the end of the text: the
-// caller's buffer has room to spare (kHandTextRoom, RowWriter::maxRowBytes).
-// Each suit is followed by a blank, and the last one taken back.
-char* writeHandText(char* out, const Hand& hand) {
-  for (int suit = 0; suit < kSuitCount; ++suit) {
-    const auto cards = static_cast<unsigned>(static_cast<std::uint16_t>(hand.suitCards[suit]));
-    const unsigned high = cards >> 1 & 0x7FU;  // Ace to Eight
-    const unsigned low = cards >> 8 & 0x3FU;   // Seven to Two
-    const unsigned spots =
-        std::min(static_cast<unsigned>(std::max<int>(hand.spotCount[suit], 0)), 13U);
-    *out = '-';
-    out += static_cast<int>((high | low | spots) == 0);
-    std::memcpy(out, kHighLetters[high].text.data(), 8);
-    out += kHighLetters[high].count();
-    std::memcpy(out, kLowLetters[low].text.data(), 8);
-    out += kLowLetters[low].count();
-    std::memcpy(out, kSpots, sizeof kSpots);
-    out += spots;
-    *out++ = ' ';
+template <BatchFormat kFormat>
+char* RowWriter::writeHandsAs(char* out, std::span<const Hand> hands, const long* lines,
+                              const HandValues* values) {
+  for (std::size_t i = 0; i < hands.size(); ++i) {
+    out = writeRow<kFormat>(out, {std::nullopt, 0, hands[i], lines[i]}, values[i]);
   }
-  return out - 1;
+  return out;
+}
+
+char* RowWriter::writeHands(char* out, std::span<const Hand> hands, const long* lines,
+                            const HandValues* values) {
+  switch (format_) {
+    case BatchFormat::tsv:
+      return writeHandsAs<BatchFormat::tsv>(out, hands, lines, values);
+    case BatchFormat::csv:
+      return writeHandsAs<BatchFormat::csv>(out, hands, lines, values);
+    case BatchFormat::jsonl:
+      return writeHandsAs<BatchFormat::jsonl>(out, hands, lines, values);
+  }
+  return out;
+}
+
+char* writeHandText(char* out, const Hand& hand) {
+  return putHandText(out, hand);
 }
 
 std::string handText(const Hand& hand) {

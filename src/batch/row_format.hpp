@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,9 +41,20 @@ class RowWriter {
   // Writes one line of output and returns its end.
   char* write(char* out, const BatchRow& row, const HandValues& values);
 
+  // Writes a row for each of `hands`, with neither board nor seat; `lines`
+  // and `values` hold as many. Give it maxRowBytes() for each hand.
+  char* writeHands(char* out, std::span<const Hand> hands, const long* lines,
+                   const HandValues* values);
+
  private:
   static constexpr std::size_t kMostFixedBytes = 640;
   static constexpr std::size_t kChunk = 32;  // the source text is copied in whole chunks
+
+  template <BatchFormat kFormat>
+  char* writeRow(char* out, const BatchRow& row, const HandValues& values);
+  template <BatchFormat kFormat>
+  char* writeHandsAs(char* out, std::span<const Hand> hands, const long* lines,
+                     const HandValues* values);
 
   // The source column's text and the row's end for `line`: rows come line
   // after line, so the number is mostly counted on from the last row's.
@@ -53,6 +65,7 @@ class RowWriter {
   std::string rowEnd_;
   std::string source_;  // sourceHead_, the line number and rowEnd_, then room to copy chunks
   std::size_t sourceLength_ = 0;
+  std::size_t lastDigit_ = 0;  // where the line number ends in source_
   long line_ = -1;
 };
 
