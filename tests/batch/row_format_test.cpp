@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "batch/hand_entry.hpp"
 #include "support/hand_text.hpp"
@@ -96,8 +97,55 @@ INSTANTIATE_TEST_SUITE_P(
             R"("knr_opens":false,"zar":26,"zar_opens":true,"kleinman":9,)"
             R"("kleinman_quality":"ordinary","kleinman_opens":false,"honor_tricks":3,)"
             R"("honor_tricks_opens":true,"hcp":1,"source":"in.txt:10"})"
+            "\n"},
+        FormattedRow{
+            "BeyondTheReadyTexts",
+            {std::nullopt, 0, kExample, 2},
+            {{{3105, true}, {101, true}, {61, 1, true}, {41, true}}, 41},
+            "\t\tAKT9xx - QJxxx T2\t31.05\t1\t101\t1\t61\tgood\t1\t20.5\t1\t41\tin.txt:2\n",
+            R"({"board":null,"seat":null,"hand":"AKT9xx - QJxxx T2","knr":31.05,)"
+            R"("knr_opens":true,"zar":101,"zar_opens":true,"kleinman":61,)"
+            R"("kleinman_quality":"good","kleinman_opens":true,"honor_tricks":20.5,)"
+            R"("honor_tricks_opens":true,"hcp":41,"source":"in.txt:2"})"
+            "\n"},
+        FormattedRow{
+            "FlagsAsGivenAndOddHundredths",
+            {std::nullopt, 0, kExample, 2},
+            {{{1207, false}, {30, false}, {12, 0, false}, {7, false}}, 12},
+            "\t\tAKT9xx - QJxxx T2\t12.07\t0\t30\t0\t12\tordinary\t0\t3.5\t0\t12\tin.txt:2\n",
+            R"({"board":null,"seat":null,"hand":"AKT9xx - QJxxx T2","knr":12.07,)"
+            R"("knr_opens":false,"zar":30,"zar_opens":false,"kleinman":12,)"
+            R"("kleinman_quality":"ordinary","kleinman_opens":false,"honor_tricks":3.5,)"
+            R"("honor_tricks_opens":false,"hcp":12,"source":"in.txt:2"})"
             "\n"}),
     [](const ::testing::TestParamInfo<FormattedRow>& row) { return row.param.name; });
+
+// Rows written together count their line numbers on from row to row; each
+// must read as the row written alone by a new writer.
+TEST(RowWriter, WritesHeldHandsAsEachRowAlone) {
+  RandomHands random(29);
+  std::vector<Hand> hands;
+  std::vector<long> lines;
+  std::vector<HandValues> values;
+  // Across 9, 99 and 999; then a line given twice, a step back and a jump.
+  for (long line = 1; line <= 1010; ++line) lines.push_back(line);
+  for (const long line : {1010L, 7L, 8L, 100000L, 100001L}) lines.push_back(line);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    hands.push_back(random.next());
+    values.push_back(evaluateFused(hands.back()));
+  }
+  for (const BatchFormat format : {BatchFormat::tsv, BatchFormat::csv, BatchFormat::jsonl}) {
+    std::string expected;
+    for (std::size_t i = 0; i < hands.size(); ++i) {
+      expected += rowOf(format, {std::nullopt, 0, hands[i], lines[i]}, values[i]);
+    }
+    RowWriter writer(format, "in.txt");
+    std::string text(hands.size() * writer.maxRowBytes(), '\0');
+    const char* end = writer.writeHands(text.data(), hands, lines.data(), values.data());
+    text.resize(static_cast<std::size_t>(end - text.data()));
+    EXPECT_EQ(text, expected);
+  }
+}
 
 TEST(TsvHeader, NamesTheColumnsInOrder) {
   EXPECT_EQ(kTsvHeader,

@@ -37,5 +37,13 @@ TEST(FusedEvaluation, CoversTheExtremes) {
   }
 }
 
+// A hand no reader builds still reads inside the tables (the sanitizers watch).
+TEST(FusedEvaluation, StaysInsideItsTableForBrokenLengths) {
+  Hand hand = handFromText("AKQJ AKQ AKQ AKQ");
+  hand.suitLength = {14, 15, -1, 200};
+  hand.suitCards = {-1, 0x7FFF, 0, -32768};
+  EXPECT_GE(evaluateFused(hand).hcp, 0);
+}
+
 }  // namespace
 }  // namespace bidgauge
