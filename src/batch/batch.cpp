@@ -184,11 +184,11 @@ class InputReader {
     const std::size_t perBlock = std::max<std::size_t>(1, OutputBuffer::kFirstCapacity / rowBytes);
     const auto count = static_cast<std::size_t>(quick_.count);
     for (std::size_t done = 0; done < count;) {
-      const std::size_t rows = std::min(count - done, perBlock);
-      char* out = out_.reserve(rows * rowBytes);
-      out_.commit(writer_.writeHands(out, std::span(quick_.hands).subspan(done, rows),
+      const std::size_t batch = std::min(count - done, perBlock);
+      char* out = out_.reserve(batch * rowBytes);
+      out_.commit(writer_.writeHands(out, std::span(quick_.hands).subspan(done, batch),
                                      &quick_.lines[done], &values[done]));
-      done += rows;
+      done += batch;
     }
     rows_ += quick_.count;
     quick_.count = 0;
