@@ -62,7 +62,8 @@ class InputReader {
  private:
   void onLine(InputLine line) {
     // Most lines are a hand alone among plain lines: those go straight through.
-    if (!scanner_.midway() && !pbn_ && holdQuick(line.text, line.number)) return;
+    const std::string_view untrimmed = line.text;
+    if (!scanner_.midway() && !pbn_ && holdQuick(untrimmed, line.number)) return;
     if (line.tooLong) return report(line.number, "line too long");
     if (line.number == 1 && line.text.starts_with(kByteOrderMark)) {
       line.text.remove_prefix(kByteOrderMark.size());
@@ -76,7 +77,8 @@ class InputReader {
     sawContent_ = true;
     if (pbn_ || text[0] == '[') return onPbnLine(trimmed, line.number);
     flushDeal();
-    if (holdQuick(text, line.number)) return;
+    // The untrimmed line was tried first.
+    if (text.size() != untrimmed.size() && holdQuick(text, line.number)) return;
     const LineHands hands = readHandsOfLine(text, trimmed.firstPosition);
     for (const std::string& error : hands.deal.errors) report(line.number, error);
     for (int i = 0; i < hands.deal.count; ++i) {

@@ -202,12 +202,4 @@ bool readHand(std::string_view text, HandFormat format, int firstPosition, Hand&
   return true;
 }
 
-bool readHandLine(std::string_view text, int firstPosition, Hand& hand, std::string& error) {
-  if (const std::optional<Hand> quick = quickHand(text)) {
-    hand = *quick;
-    return true;
-  }
-  return readHand(text, formatOf(text), firstPosition, hand, error);
-}
-
 }  // namespace bidgauge

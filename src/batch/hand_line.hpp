@@ -35,7 +35,4 @@ std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int f
 bool readHand(std::string_view text, HandFormat format, int firstPosition, Hand& hand,
               std::string& error);
 
-// readHand for a line in either form: dotted when it holds a dot.
-bool readHandLine(std::string_view text, int firstPosition, Hand& hand, std::string& error);
-
 }  // namespace bidgauge

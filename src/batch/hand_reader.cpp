@@ -111,11 +111,9 @@ HandReading readOneHand(std::string_view text) {
 }
 
 LineHands readHandsOfLine(std::string_view text, int firstPosition) {
+  // A hand the quick reader takes holds no seat letter, colon or bar, so it
+  // is none of the deal forms tried first; readTrimmed reads it quickly last.
   LineHands line;
-  if (std::optional<Hand> quick = quickHand(text)) {
-    line.deal.add(0, *quick);
-    return line;
-  }
   std::string error;
   if (std::optional<DealHands> lin = readLinLine(text, firstPosition, line.board, error)) {
     line.deal = std::move(*lin);

@@ -23,7 +23,7 @@ struct Verdict {
 
 Verdict read(std::string_view text, int firstPosition = 1) {
   Verdict verdict;
-  verdict.ok = readHandLine(text, firstPosition, verdict.hand, verdict.error);
+  verdict.ok = readHand(text, formatOf(text), firstPosition, verdict.hand, verdict.error);
   return verdict;
 }
 
