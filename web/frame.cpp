@@ -1,6 +1,6 @@
 #include "web/frame.hpp"
 
-#include "web/json_text.hpp"
+#include "batch/json_text.hpp"
 
 namespace bidgauge {
 namespace {

@@ -8,7 +8,7 @@
 #include "evaluators/fused.hpp"
 #include "results/explanation.hpp"
 #include "results/result_text.hpp"
-#include "web/json_text.hpp"
+#include "batch/json_text.hpp"
 
 namespace bidgauge {
 namespace {

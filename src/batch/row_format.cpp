@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "batch/json_text.hpp"
 #include "hand/card_tables.hpp"
 #include "results/result_text.hpp"
 
@@ -358,25 +359,6 @@ char* putJsonStart(char* out, const BatchRow& row) {
   return putText(out, "\"");
 }
 
-std::string jsonEscaped(std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string escaped;
-  for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (ch == '"' || ch == '\\') {
-      escaped += '\\';
-      escaped += ch;
-    } else if (byte < 0x20) {
-      escaped += "\\u00";
-      escaped += kHex[byte >> 4];
-      escaped += kHex[byte & 15];
-    } else {
-      escaped += ch;
-    }
-  }
-  return escaped;
-}
-
 // A field quoted as RFC 4180 asks when it holds a comma, a quote or a line break.
 bool needsCsvQuotes(std::string_view text) {
   return text.find_first_of(",\"\r\n") != std::string_view::npos;
@@ -428,7 +410,9 @@ RowWriter::RowWriter(BatchFormat format, std::string_view sourceName) : format_(
       }
       break;
     case BatchFormat::jsonl:
-      sourceHead_ = ",\"source\":\"" + jsonEscaped(sourceName) + ":";
+      sourceHead_ = ",\"source\":\"";
+      appendJsonEscaped(sourceHead_, sourceName);
+      sourceHead_ += ':';
       rowEnd_ = "\"}\n";
       break;
   }

@@ -11,7 +11,7 @@
 
 #include "app/headless.hpp"
 #include "hand/cp437.hpp"
-#include "web/json_text.hpp"
+#include "batch/json_text.hpp"
 
 namespace bidgauge {
 namespace {

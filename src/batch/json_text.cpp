@@ -1,13 +1,12 @@
-#include "web/json_text.hpp"
+#include "batch/json_text.hpp"
 
 #include <array>
 
 namespace bidgauge {
 
-void appendJsonString(std::string& out, std::string_view text) {
+void appendJsonEscaped(std::string& out, std::string_view text) {
   constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                          '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
-  out += '"';
   for (const char ch : text) {
     const auto byte = static_cast<unsigned char>(ch);
     if (ch == '"' || ch == '\\') {
@@ -23,6 +22,11 @@ void appendJsonString(std::string& out, std::string_view text) {
       out += ch;
     }
   }
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  appendJsonEscaped(out, text);
   out += '"';
 }
 

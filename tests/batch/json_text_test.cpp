@@ -1,4 +1,4 @@
-#include "web/json_text.hpp"
+#include "batch/json_text.hpp"
 
 #include <gtest/gtest.h>
 
