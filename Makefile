@@ -3,6 +3,8 @@
 .PHONY: all build run test test-release test-asan bench fuzz lint install clean web web-test
 
 JOBS ?= $(shell nproc)
+# CMake's own makefiles run below this one; keep their directory lines out.
+MAKEFLAGS += --no-print-directory
 
 all: build
 
@@ -36,7 +38,10 @@ lint:
 fuzz:
 	./fuzz/run.sh $(FUZZ_SECONDS)
 
-install: build
+# Everything the install rules copy: the program, the libraries, the files.
+install:
+	cmake --preset default >/dev/null
+	cmake --build --preset default --target bidgauge_installed --parallel $(JOBS)
 	cmake --install build --strip $(if $(PREFIX),--prefix $(PREFIX))
 
 # The web page and the JavaScript module, in build-web/site.

@@ -7,7 +7,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "install failed:\n${errors}")
 endif()
 foreach(file ${BINDIR}/bidgauge ${MANDIR}/man1/bidgauge.1 ${DATADIR}/applications/bidgauge.desktop
-             ${DATADIR}/icons/hicolor/48x48/apps/bidgauge.png)
+             ${DATADIR}/icons/hicolor/48x48/apps/bidgauge.png ${EXTRA_FILES})
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
