@@ -2,10 +2,12 @@
 # The newcomer's first ten minutes, on a fresh minimal Debian 12 root: the
 # README's Quick start command exactly as the README writes it, run in an
 # 80x25 pseudo-terminal until the title screen shows (then E, Y to quit),
-# then the program's version, one hand on the command line, `make install`
-# and `man bidgauge`. Any step that fails fails the test, naming the step.
+# then the program's version, one hand on the command line, `make install`,
+# `man bidgauge` and the installed Python module. Any step that fails fails
+# the test, naming the step. It runs once as root and once as a user with
+# sudo (who installs into ~/.local), each on a fresh root.
 #
-#   tools/newcomer_test.sh            (as root; needs debootstrap and python3)
+#   tools/newcomer_test.sh [root|newcomer]...   (as root; needs debootstrap, python3)
 #
 # The bare root is bootstrapped once from this machine's own Debian mirror
 # and kept in $NEWCOMER_CACHE (default /var/cache/bidgauge-newcomer) for a
@@ -76,9 +78,10 @@ bootstrap() {
   mv "$fresh" "$cache/root"
 }
 
-# Runs the rest of this script inside a private mount namespace.
+# Runs the steps inside a private mount namespace, as root or as a user who
+# has sudo, in their home folder.
 inside_namespace() {
-  local work=$1 root=$1/root
+  local work=$1 account=$2 root=$1/root
   mkdir -p "$cache/archives/partial"
   mount -t proc proc "$root/proc"
   mount --bind /dev "$root/dev"
@@ -86,18 +89,35 @@ inside_namespace() {
   mount --bind "$cache/archives" "$root/var/cache/apt/archives"
   cp /etc/resolv.conf "$root/etc/resolv.conf"
 
-  local env=(env -i HOME=/root TERM=xterm-256color LANG=C.UTF-8
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
-  in_root() { chroot "$root" "${env[@]}" bash -c "cd /root/bidgauge && $1"; }
+  local home=/root as=() install_args="" python_path=""
+  if [ "$account" != root ]; then
+    step "a user with sudo (the one package such a user already has)"
+    chroot "$root" bash -c "apt-get update -qq && apt-get install -y -qq sudo >/dev/null &&
+      useradd -m -s /bin/bash $account &&
+      echo '$account ALL=(ALL) NOPASSWD: ALL' >/etc/sudoers.d/$account" || fail "making a sudo user"
+    home=/home/$account
+    as=(setpriv "--reuid=$account" "--regid=$account" --init-groups)
+    # A user without write access to /usr/local installs into their own folder.
+    install_args="PREFIX=$home/.local"
+    python_path="PYTHONPATH=$home/.local/lib/python3.11/dist-packages"
+  fi
+  if [ "$account" != root ]; then
+    mv "$root/root/bidgauge" "$root$home/bidgauge"
+    chroot "$root" chown -R "$account:" "$home/bidgauge"
+  fi
+
+  local env=(env -i "HOME=$home" "USER=$account" "LOGNAME=$account" TERM=xterm-256color LANG=C.UTF-8
+    "PATH=$home/.local/bin:/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin")
+  in_root() { chroot "$root" "${env[@]}" "${as[@]}" bash -c "cd ~/bidgauge && $1"; }
 
   local command
   command=$(quick_start_command)
   [ -n "$command" ] || fail "finding the Quick start command in README.md"
-  step "Quick start, as the README writes it, until the title screen shows:"
+  step "Quick start as $account, as the README writes it, until the title screen shows:"
   printf '  %s\n' "$command"
   python3 "$source/tools/pty_run.py" --wait-for "OPENING BID EVALUATOR" --keys EY \
-    --timeout 1500 --log "$work/quick-start.log" -- chroot "$root" "${env[@]}" \
-    bash -c "cd /root/bidgauge && $command" || fail "Quick start (log: $cache/logs/quick-start.log)"
+    --timeout 1500 --log "$work/quick-start.log" -- chroot "$root" "${env[@]}" "${as[@]}" \
+    bash -c "cd ~/bidgauge && $command" || fail "Quick start (log: $cache/logs/quick-start.log)"
 
   step "build/bidgauge --version"
   in_root "build/bidgauge --version" || fail "build/bidgauge --version"
@@ -106,10 +126,10 @@ inside_namespace() {
   cat "$work/hand.txt"
   grep -q "12.35" "$work/hand.txt" || fail "one hand on the command line: no KnR 12.35"
 
-  step "make install"
-  in_root "make install" >"$work/install.log" 2>&1 || {
+  step "make install $install_args"
+  in_root "make install $install_args" >"$work/install.log" 2>&1 || {
     tail -n 20 "$work/install.log" >&2
-    fail "make install"
+    fail "make install $install_args"
   }
   step "man bidgauge"
   in_root "cd / && MANWIDTH=80 man bidgauge" >"$work/man.txt" 2>&1 || {
@@ -118,12 +138,37 @@ inside_namespace() {
   }
   grep -q "bidgauge" "$work/man.txt" || fail "man bidgauge: the page is empty"
   step "the installed library, from Python"
-  in_root "cd / && python3 -c 'import bidgauge; print(bidgauge.evaluate(\"KQ7543 QT2 A J98\")[\"zar\"])'" \
+  in_root "cd / && $python_path python3 -c 'import bidgauge; print(bidgauge.evaluate(\"KQ7543 QT2 A J98\")[\"zar\"])'" \
     >"$work/python.txt" 2>&1 || {
     cat "$work/python.txt" >&2
     fail "import bidgauge"
   }
   grep -qx 28 "$work/python.txt" || fail "the installed library, from Python: $(cat "$work/python.txt")"
+}
+
+# One newcomer on a fresh copy of the bare root.
+run_as() {
+  local account=$1
+  work=$(mktemp -d /var/tmp/bidgauge-newcomer.XXXXXX)
+  step "copying a fresh root and the committed tree"
+  cp -a "$cache/root" "$work/root"
+  mkdir -p "$work/root/root/bidgauge"
+  # The committed tree; a developer's uncommitted changes to it go along.
+  local tree
+  tree=$(git -C "$source" stash create)
+  git -C "$source" archive "${tree:-HEAD}" | tar -x -C "$work/root/root/bidgauge"
+  unshare --mount --propagation private bash -c 'set -euo pipefail; inside_namespace "$1" "$2"' _ \
+    "$work" "$account"
+  keep_logs
+  rm -rf "$work"
+}
+
+# The last run's logs outlive its root, in $cache/logs.
+keep_logs() {
+  [ -n "$work" ] && [ -d "$work" ] || return 0
+  rm -rf "$cache/logs"
+  mkdir -p "$cache/logs"
+  cp "$work"/*.log "$work"/*.txt "$cache/logs" 2>/dev/null || true
 }
 
 main() {
@@ -134,20 +179,14 @@ main() {
   [ -n "$mirror" ] || fail "start: no Debian bookworm mirror in this machine's apt sources"
   bootstrap "$mirror"
 
-  work=$(mktemp -d /var/tmp/bidgauge-newcomer.XXXXXX)
-  # The logs outlive the root: $cache/logs holds the last run's.
-  trap 'rm -rf "$cache/logs"; mkdir -p "$cache/logs"; cp "$work"/*.log "$work"/*.txt "$cache/logs" 2>/dev/null || true; rm -rf "$work"' EXIT
-  step "copying a fresh root and the committed tree"
-  cp -a "$cache/root" "$work/root"
-  mkdir -p "$work/root/root/bidgauge"
-  # The committed tree; a developer's uncommitted changes to it go along.
-  local tree
-  tree=$(git -C "$source" stash create)
-  git -C "$source" archive "${tree:-HEAD}" | tar -x -C "$work/root/root/bidgauge"
-
+  trap 'keep_logs; rm -rf "$work"' EXIT
   export -f step fail quick_start_command inside_namespace
   export source cache
-  unshare --mount --propagation private bash -c 'set -euo pipefail; inside_namespace "$1"' _ "$work"
+  local accounts=("$@") account
+  [ $# -gt 0 ] || accounts=(root newcomer)
+  for account in "${accounts[@]}"; do
+    run_as "$account"
+  done
   step "passed in $((SECONDS - started)) s"
 }
 
