@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/hand_text.hpp"
+#include "support/test_names.hpp"
 
 namespace bidgauge {
 namespace {
@@ -22,6 +23,11 @@ TEST_P(EnteredWithError, NamesTheFirstProblem) {
   EXPECT_EQ(entry.error, GetParam().error);
 }
 
+// Each case by its text: AKQ_AKQ_AKxK, AK_Tab_Q, AK_U2660_Q, Empty.
+std::string refusalName(const ::testing::TestParamInfo<Refusal>& param) {
+  return nameFromText(param.param.text);
+}
+
 // Every message of the entry line's error table, and each kind of key it refuses.
 INSTANTIATE_TEST_SUITE_P(
     Messages, EnteredWithError,
@@ -35,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"AK QJ T9 87 6", "The hand already has 4 suits"},
                       Refusal{"AKQ AKQ AKxK", "Duplicate King of Diamonds"},
                       Refusal{"x x x 10T", "Duplicate Ten of Clubs"},
-                      Refusal{"2x2", "Duplicate Two of Spades"}));
+                      Refusal{"2x2", "Duplicate Two of Spades"}),
+    refusalName);
 
 INSTANTIATE_TEST_SUITE_P(
     RefusedCharacters, EnteredWithError,
@@ -53,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"AK\xE2\x99\xA0Q", "unexpected character '\xE2\x99\xA0' at position 3"},
         Refusal{"AK\xE9Q", "unexpected byte 0xE9 at position 3"},
         Refusal{"AK\xC2\x9BQ", "unexpected control character U+009B at position 3"},
-        Refusal{"", "no hand given"}, Refusal{"AKQJ T98 7654 ", "the hand ends with a blank"}));
+        Refusal{"", "no hand given"}, Refusal{"AKQJ T98 7654 ", "the hand ends with a blank"}),
+    refusalName);
 
 TEST(EnteredWithErrorPositions, CountCharactersNotBytes) {
   EXPECT_EQ(enterHandText("\xC3\xA9Z").error, "unexpected character '\xC3\xA9' at position 1");

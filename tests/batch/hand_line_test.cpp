@@ -10,6 +10,7 @@
 #include "batch/row_format.hpp"
 #include "support/hand_text.hpp"
 #include "support/random_hands.hpp"
+#include "support/test_names.hpp"
 
 namespace bidgauge {
 namespace {
@@ -90,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"KQ7543.Q-2.A.J98", 1, "unexpected character '-' at position 9"},
                       BadLine{"KQ7543 QT2 A J98 x", 1, "The hand already has 13 cards"},
                       BadLine{"KQ7543 QT2 A J9Z", 3, "unexpected character 'Z' at position 18"},
-                      BadLine{"", 1, "no hand given"}));
+                      BadLine{"", 1, "no hand given"}),
+    [](const ::testing::TestParamInfo<BadLine>& param) { return nameFromText(param.param.text); });
 
 // Lines to compare the quick path with the parser: random strings of the
 // characters that matter, and valid hands with a few random edits.

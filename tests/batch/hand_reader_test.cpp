@@ -10,6 +10,7 @@
 #include "batch/row_format.hpp"
 #include "support/hand_text.hpp"
 #include "support/random_hands.hpp"
+#include "support/test_names.hpp"
 
 namespace bidgauge {
 namespace {
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadHand{"S:AK H:Q7 Z", "unexpected character 'Z' at position 11", 11},
                       BadHand{"N:AKQJ.T98.765.432 - - -", "unexpected character 'N' at position 1",
                               1},
-                      BadHand{"", "no hand given", 0}));
+                      BadHand{"", "no hand given", 0}),
+    [](const ::testing::TestParamInfo<BadHand>& param) { return nameFromText(param.param.text); });
 
 // What the reader makes of a line that is no single hand.
 std::string errorsOf(std::string_view line) {

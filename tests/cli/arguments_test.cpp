@@ -2,14 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
+
+#include "support/test_names.hpp"
 
 namespace bidgauge {
 namespace {
 
 ParsedArguments parse(std::vector<std::string_view> words) {
   return parseArguments(words);
+}
+
+// A case's name from its words, one underscore between them: a long option by its name
+// ("--no-header" is NoHeader, "--format=csv" FormatEqualsCsv), any other word as
+// nameFromText spells it ("-" is Dash, "a.txt" a_Dot_txt).
+std::string wordsName(const std::vector<std::string_view>& words) {
+  if (words.empty()) return "NoWords";
+  std::string name;
+  for (const std::string_view word : words) {
+    if (!name.empty()) name += '_';
+    if (word.size() < 3 || !word.starts_with("--") ||
+        !std::isalpha(static_cast<unsigned char>(word[2]))) {
+      name += nameFromText(word);
+      continue;
+    }
+    bool capital = true;  // at the start of the option or of a part of it
+    for (const char c : word.substr(2)) {
+      if (std::isalnum(static_cast<unsigned char>(c))) {
+        name += capital ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+        capital = false;
+      } else {
+        if (c != '-') name += nameFromText(std::string_view(&c, 1));
+        capital = true;
+      }
+    }
+  }
+  return name;
 }
 
 struct Accepted {
@@ -58,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                  BatchFormat::jsonl},
         Accepted{{"--format=tsv", "--batch"}, Mode::batch, {}},
         Accepted{{"--help", "AKQ"}, Mode::usage, {"AKQ"}},
-        Accepted{{"--version", "--batch"}, Mode::version, {}}));
+        Accepted{{"--version", "--batch"}, Mode::version, {}}),
+    [](const ::testing::TestParamInfo<Accepted>& param) { return wordsName(param.param.words); });
 
 struct Rejected {
   std::vector<std::string_view> words;
@@ -86,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejected{{"--format=jsonl", "AKQ"}, "--format only applies to --batch"},
                       Rejected{{"--explain"}, "--explain needs a hand"},
                       Rejected{{"--explain", "--batch"}, "--explain cannot be used with --batch"},
-                      Rejected{{"--frob", "--help"}, "unknown option '--frob'"}));
+                      Rejected{{"--frob", "--help"}, "unknown option '--frob'"}),
+    [](const ::testing::TestParamInfo<Rejected>& param) { return wordsName(param.param.words); });
 
 TEST(Arguments, BatchTakesCsvAndNoHeader) {
   const std::vector<std::string_view> words = {"--batch", "--format=csv", "--no-header", "a.txt"};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -129,7 +130,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScreenTabTo,
                                          TabCase{10, 6, 6, 6, 5},    // behind: next row
                                          TabCase{10, 10, 5, 10, 0},  // already there
                                          TabCase{10, 0, 5, 10, 0},   // below 1: nothing
-                                         TabCase{10, -1, 5, 10, 0}));
+                                         TabCase{10, -1, 5, 10, 0}),
+                         [](const testing::TestParamInfo<TabCase>& param) {
+                           const int target = param.param.target;
+                           return "From" + std::to_string(param.param.fromColumn) + "To" +
+                                  (target < 0 ? "Minus" : "") + std::to_string(std::abs(target));
+                         });
 
 TEST(ScreenCursor, OutOfRangeCoordinatesKeepTheirValue) {
   Screen screen = screenAt(9, 9);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_names.hpp"
+
 namespace bidgauge {
 namespace {
 
@@ -129,7 +131,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParserErrors,
                                          ErrorCase{"AKQJT98765432x", EntryError::tooManyCards},
                                          ErrorCase{"AA", EntryError::duplicateCard},
                                          ErrorCase{"10", EntryError::duplicateCard},
-                                         ErrorCase{"x 1T", EntryError::duplicateCard}));
+                                         ErrorCase{"x 1T", EntryError::duplicateCard}),
+                         [](const testing::TestParamInfo<ErrorCase>& param) {
+                           return nameFromText(param.param.keys);
+                         });
 
 TEST(ParserErrors, ThirteenCardsThenHyphenStillBeeps) {
   EXPECT_EQ(lastAction("AKQJT98765432 -A"), KeyAction::refuse);
@@ -211,7 +216,10 @@ INSTANTIATE_TEST_SUITE_P(
                     MessageCase{"AA", "Duplicate Ace of Spades "},
                     MessageCase{"- - - 22", "Duplicate Two of Clubs "},
                     MessageCase{"x 1T", "Duplicate Ten of Hearts "},
-                    MessageCase{"x Kk", "Duplicate King of Hearts "}));
+                    MessageCase{"x Kk", "Duplicate King of Hearts "}),
+    [](const testing::TestParamInfo<MessageCase>& param) {
+      return nameFromText(param.param.keys);
+    });
 
 }  // namespace
 }  // namespace bidgauge

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console/key.hpp"
+#include "help_test_support.hpp"
 
 namespace bidgauge {
 namespace {
@@ -48,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
         // No wrap-around and no other keys.
         KeyCase{1, "H", kRefuse}, KeyCase{4, " ", kRefuse}, KeyCase{4, "\b", kRefuse},
         KeyCase{4, keys::f1.text(), kRefuse}, KeyCase{4, keys::pageDown.text(), kRefuse},
-        KeyCase{4, "N", kRefuse}, KeyCase{10, "1", kRefuse}));
+        KeyCase{4, "N", kRefuse}, KeyCase{10, "1", kRefuse}),
+    [](const testing::TestParamInfo<KeyCase>& param) {
+      return pageKeyTestName(param.param.page, param.param.key);
+    });
 
 }  // namespace
 }  // namespace bidgauge

@@ -54,7 +54,10 @@ std::vector<LeaveCase> leaveCases() {
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(FromEveryPage, HelpPagerLeaves, testing::ValuesIn(leaveCases()));
+INSTANTIATE_TEST_SUITE_P(FromEveryPage, HelpPagerLeaves, testing::ValuesIn(leaveCases()),
+                         [](const testing::TestParamInfo<LeaveCase>& param) {
+                           return pageKeyTestName(param.param.page, param.param.key);
+                         });
 
 struct RefusedCase {
   const char* name;
@@ -162,8 +165,17 @@ TEST_P(HelpPagerBackground, IsKeptOnEveryCellOfEveryPage) {
   }
 }
 
+// The console colours by name, in the order of their numbers.
+constexpr const char* kColorNames[] = {"Black",    "Blue",         "Green",      "Cyan",
+                                       "Red",      "Magenta",      "Brown",      "LightGrey",
+                                       "DarkGrey", "LightBlue",    "LightGreen", "LightCyan",
+                                       "LightRed", "LightMagenta", "Yellow",     "BrightWhite"};
+
 INSTANTIATE_TEST_SUITE_P(Backgrounds, HelpPagerBackground,
-                         testing::Values(color::blue, color::black, color::cyan, color::red));
+                         testing::Values(color::blue, color::black, color::cyan, color::red),
+                         [](const testing::TestParamInfo<int>& param) -> std::string {
+                           return kColorNames[param.param];
+                         });
 
 }  // namespace
 }  // namespace bidgauge

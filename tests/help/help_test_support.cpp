@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 
+#include "console/key.hpp"
 #include "help/help_pager.hpp"
+#include "support/test_names.hpp"
 
 namespace bidgauge {
 
@@ -69,6 +72,25 @@ void expectSamePicture(const ScreenPicture& actual, const ScreenPicture& expecte
   }
   EXPECT_EQ(actual.cursorRow, expected.cursorRow) << "cursor row";
   EXPECT_EQ(actual.cursorColumn, expected.cursorColumn) << "cursor column";
+}
+
+std::string pageKeyTestName(int page, std::string_view keyText) {
+  const Key key = Key::fromText(keyText);
+  std::string name;
+  if (key == keys::space) {
+    name = "Space";
+  } else if (key == keys::up) {
+    name = "Up";
+  } else if (key == keys::pageDown) {
+    name = "PageDown";
+  } else if (key.isCharacter() && std::isalnum(key.byte())) {
+    name = std::string(1, static_cast<char>(key.byte()));
+  } else if (key.isCharacter()) {
+    name = nameFromText(keyText);  // Enter, Escape, Backspace, Dot...
+  } else {
+    name = nameFromText(describe(key));  // F1 to F10, or the scan code
+  }
+  return "Page" + std::to_string(page) + "_" + name;
 }
 
 }  // namespace bidgauge

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "console/colors.hpp"
@@ -43,5 +44,9 @@ ScreenPicture pageFixture(int number);
 // a row of text or colours. Ignores the background when `checkBackground` is false.
 void expectSamePicture(const ScreenPicture& actual, const ScreenPicture& expected,
                        bool checkBackground = true);
+
+// A parameterised case's name from the page it starts on and the key text pressed there:
+// Page4_Space, Page1_q, Page10_Escape, Page4_F1, Page4_PageDown.
+std::string pageKeyTestName(int page, std::string_view key);
 
 }  // namespace bidgauge
