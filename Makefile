@@ -37,6 +37,7 @@ fuzz:
 	./fuzz/run.sh $(FUZZ_SECONDS)
 
 install: build
+	cmake --build --preset default --target bidgauge_shared bidgauge_static --parallel $(JOBS)
 	cmake --install build --strip $(if $(PREFIX),--prefix $(PREFIX))
 
 # The web page and the JavaScript module, in build-web/site.
