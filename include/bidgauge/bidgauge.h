@@ -18,6 +18,10 @@
  *   well-formed hand never allocate memory. Texts that need the full entry
  *   rules to judge them, and explanations, allocate internally; the library
  *   never hands out memory the caller must free.
+ * - Reading a text holds a few kilobytes whatever its length, and stops at
+ *   its first fault; but the whole text is searched once for a dot (which
+ *   makes it a dotted hand), and a hand with suit labels is read to its end
+ *   (a suit given twice is the fault reported).
  */
 #ifndef BIDGAUGE_BIDGAUGE_H
 #define BIDGAUGE_BIDGAUGE_H
@@ -42,7 +46,10 @@ enum {
   /* The caller's buffer is too small; the needed size is reported. */
   BIDGAUGE_ERROR_BUFFER = 3,
   /* Memory ran out inside the library. */
-  BIDGAUGE_ERROR_MEMORY = 4
+  BIDGAUGE_ERROR_MEMORY = 4,
+  /* The text is longer than BIDGAUGE_MAX_TEXT_LENGTH bytes; none of it is
+   * read. */
+  BIDGAUGE_ERROR_LENGTH = 5
 };
 
 /* Suit indices, in the order hands are written. */
@@ -54,6 +61,9 @@ enum { BIDGAUGE_SPADES = 0, BIDGAUGE_HEARTS = 1, BIDGAUGE_DIAMONDS = 2, BIDGAUGE
 #define BIDGAUGE_HAND_TEXT_SIZE 20
 /* Room for each value text in bidgauge_texts, the terminating NUL included. */
 #define BIDGAUGE_VALUE_TEXT_SIZE 16
+/* The longest text read as one hand, in bytes (1 GiB): every position in it
+ * fits a position field. Longer texts get BIDGAUGE_ERROR_LENGTH. */
+#define BIDGAUGE_MAX_TEXT_LENGTH 1073741824
 
 /* Why a call failed. */
 typedef struct bidgauge_error {
@@ -125,7 +135,8 @@ typedef struct bidgauge_text_result {
   /* BIDGAUGE_OK; BIDGAUGE_ERROR_HAND when the text is no hand (then `hand`
    * and `valuation` are all zero: read the text again with
    * bidgauge_read_hand for the message); BIDGAUGE_ERROR_MEMORY when memory
-   * ran out reading it. */
+   * ran out reading it; BIDGAUGE_ERROR_LENGTH when the text is longer than
+   * BIDGAUGE_MAX_TEXT_LENGTH. */
   int32_t code;
   /* For BIDGAUGE_ERROR_HAND, the 1-based position in the text, as in
    * bidgauge_error. */
@@ -148,8 +159,10 @@ BIDGAUGE_API const char* bidgauge_version(void);
  * line ends around the hand are ignored.
  * Returns BIDGAUGE_OK and fills `hand`; or BIDGAUGE_ERROR_HAND and fills
  * `error` (when not NULL) with the message and position, leaving `hand`
- * untouched; or BIDGAUGE_ERROR_ARGUMENT when `hand` is NULL, or `text` is
- * NULL with a non-zero length. On success `error` is cleared. */
+ * untouched; or BIDGAUGE_ERROR_LENGTH, reading nothing, when `length` is
+ * over BIDGAUGE_MAX_TEXT_LENGTH; or BIDGAUGE_ERROR_ARGUMENT when `hand` is
+ * NULL, or `text` is NULL with a non-zero length. On success `error` is
+ * cleared. */
 BIDGAUGE_API int bidgauge_read_hand(const char* text, size_t length, bidgauge_hand* hand,
                                     bidgauge_error* error);
 
@@ -197,15 +210,20 @@ BIDGAUGE_API int bidgauge_hand_is_valid(const bidgauge_hand* hand);
 BIDGAUGE_API int bidgauge_hand_text(const bidgauge_hand* hand, char text[BIDGAUGE_HAND_TEXT_SIZE]);
 
 /* Writes the texts of the values, as the results panel shows them.
- * Returns BIDGAUGE_OK, or BIDGAUGE_ERROR_ARGUMENT for a NULL pointer. */
+ * Returns BIDGAUGE_OK; or BIDGAUGE_ERROR_ARGUMENT for a NULL pointer, or
+ * for a value no hand gives (then every text is empty): knr_hundredths
+ * outside -50 to 3560, zar_points outside 8 to 55, kleinman_points outside
+ * 0 to 37, kleinman_quality outside -1 to 1, honor_trick_halves outside 0 to
+ * 18. The other fields are not read. */
 BIDGAUGE_API int bidgauge_format(const bidgauge_valuation* valuation, bidgauge_texts* texts);
 
 /* Writes what each method counted for `hand` and why: per method a heading
  * with its value, the terms suit by suit and for the whole hand, and the
- * total; several lines of UTF-8, as `bidgauge --explain` prints after the
- * panel. At most `size` bytes are written to `buffer`, always ending with a
- * NUL when `size` is not 0; `*length` (when not NULL) gets the length of the
- * whole text, without the NUL.
+ * total; lines of UTF-8, each ending with '\n', from the first heading on,
+ * as `bidgauge --explain` prints them after the panel. At most `size` bytes
+ * are written to `buffer`, always ending with a NUL when `size` is not 0,
+ * and never a part of a character; `*length` (when not NULL) gets the
+ * length of the whole text, without the NUL.
  * Returns BIDGAUGE_OK; BIDGAUGE_ERROR_BUFFER when the text and its NUL do
  * not fit (call again with *length + 1 bytes); BIDGAUGE_ERROR_ARGUMENT for
  * an invalid hand, or a NULL `hand`, or a NULL `buffer` with `size` not 0;

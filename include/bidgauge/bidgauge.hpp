@@ -195,7 +195,8 @@ inline std::vector<Valuation> evaluate(const std::vector<Hand>& hands) {
   return valuations;
 }
 
-// The texts of the values, as the results panel shows them.
+// The texts of the values, as the results panel shows them; all empty for
+// a value no hand gives (see bidgauge_format).
 inline Texts format(const Valuation& valuation) {
   const bidgauge_valuation raw{
       valuation.knrHundredths,    valuation.zarPoints,

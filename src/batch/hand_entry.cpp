@@ -74,43 +74,62 @@ HandEntry pressEnter(const EntryState& state) {
 
 }  // namespace
 
-HandEntry enterKeys(std::span<const EntryKey> keys) {
-  EntryState state;
-  for (const EntryKey& key : keys) {
-    const std::string keyText = key.text == kTenKey ? "T" : upperCased(key.text);
-    if (key.refused || keyText.empty() || isCommandKey(keyText)) return unexpected(key);
-    KeyVerdict verdict = parseKey(state, keyText);
-    switch (verdict.action) {
-      case KeyAction::accept:
-        state = std::move(verdict.state);
-        break;
-      case KeyAction::ignore:
-        break;
-      case KeyAction::error:
-        return failure(messageOf(verdict.state), key.position);
-      case KeyAction::refuse:
-      case KeyAction::complete:  // only Enter completes, and Enter is refused above
-        return unexpected(key);
-    }
+bool HandTyping::type(const EntryKey& key) {
+  if (stopped_) return false;
+  const std::string keyText = key.text == kTenKey ? "T" : upperCased(key.text);
+  if (key.refused || keyText.empty() || isCommandKey(keyText)) {
+    stopped_ = unexpected(key);
+    return false;
   }
-  return pressEnter(state);
+  KeyVerdict verdict = parseKey(state_, keyText);
+  switch (verdict.action) {
+    case KeyAction::accept:
+      state_ = std::move(verdict.state);
+      return true;
+    case KeyAction::ignore:
+      return true;
+    case KeyAction::error:
+      stopped_ = failure(messageOf(verdict.state), key.position);
+      return false;
+    case KeyAction::refuse:
+    case KeyAction::complete:  // only Enter completes, and Enter is refused above
+      break;
+  }
+  stopped_ = unexpected(key);
+  return false;
+}
+
+HandEntry HandTyping::finish() const {
+  return stopped_ ? *stopped_ : pressEnter(state_);
+}
+
+HandEntry enterKeys(std::span<const EntryKey> keys) {
+  HandTyping typing;
+  for (const EntryKey& key : keys) {
+    if (!typing.type(key)) break;
+  }
+  return typing.finish();
+}
+
+std::optional<EntryKey> TextKeys::next() {
+  if (rest_.empty()) return std::nullopt;
+  const bool ten = rest_.starts_with(kTenKey);
+  const std::size_t length = ten ? kTenKey.size() : firstUtf8Character(rest_).length;
+  EntryKey key{std::string(rest_.substr(0, length)), position_, false};
+  position_ += ten ? 2 : 1;
+  rest_.remove_prefix(length);
+  return key;
 }
 
 std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition) {
   std::vector<EntryKey> keys;
-  int position = firstPosition;
-  while (!text.empty()) {
-    const bool ten = text.starts_with(kTenKey);
-    const std::size_t length = ten ? kTenKey.size() : firstUtf8Character(text).length;
-    keys.push_back({std::string(text.substr(0, length)), position, false});
-    position += ten ? 2 : 1;
-    text.remove_prefix(length);
-  }
+  TextKeys source(text, firstPosition);
+  while (std::optional<EntryKey> key = source.next()) keys.push_back(std::move(*key));
   return keys;
 }
 
 HandEntry enterHandText(std::string_view text) {
-  return enterKeys(keysOfText(text));
+  return enterKeysOf(TextKeys(text));
 }
 
 }  // namespace bidgauge

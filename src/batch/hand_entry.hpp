@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,13 +27,51 @@ struct HandEntry {
   int position = 0;  // of the key that stopped it; 0 when the hand as a whole is wrong
 };
 
-// Types the keys one by one through the entry-line parser, then Enter.
-// Unlike the interactive line there is no way back, so every key the line
-// would refuse with a beep, and the command keys E and H, are errors too.
+// Types keys one by one through the entry-line parser. Unlike the
+// interactive line there is no way back, so every key the line would refuse
+// with a beep, and the command keys E and H, are errors too.
+class HandTyping {
+ public:
+  // False once a key has stopped the hand; later keys are not typed.
+  bool type(const EntryKey& key);
+  // Enter after the keys typed, or the message of the key that stopped them.
+  HandEntry finish() const;
+
+ private:
+  EntryState state_;
+  std::optional<HandEntry> stopped_;
+};
+
+// Types the keys, then Enter.
 HandEntry enterKeys(std::span<const EntryKey> keys);
 
+// Types the keys a source gives one at a time (its next() gives an
+// optional EntryKey), then Enter; no key is asked for after the one that
+// stops the hand.
+template <class KeySource>
+HandEntry enterKeysOf(KeySource keys) {
+  HandTyping typing;
+  while (const std::optional<EntryKey> key = keys.next()) {
+    if (!typing.type(*key)) break;
+  }
+  return typing.finish();
+}
+
 // The keys of `text`, one per UTF-8 character, numbered from `firstPosition`;
-// "10" is one key, a ten, as players write it.
+// "10" is one key, a ten, as players write it. Taken one at a time, so that
+// reading a text of any length holds one key.
+class TextKeys {
+ public:
+  explicit TextKeys(std::string_view text, int firstPosition = 1)
+      : rest_(text), position_(firstPosition) {}
+  std::optional<EntryKey> next();
+
+ private:
+  std::string_view rest_;
+  int position_;
+};
+
+// All the keys of TextKeys at once.
 std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition = 1);
 
 // Types `text` (the hand as the entry line takes it), then Enter.

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "hand/card_tables.hpp"
 
@@ -161,29 +162,41 @@ std::optional<Hand> quickHand(std::string_view text) {
   return quickHand(text, hand) ? std::optional<Hand>(hand) : std::nullopt;
 }
 
-std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition) {
-  std::vector<EntryKey> keys = keysOfText(text, firstPosition);
+std::optional<EntryKey> LineKeys::next() {
+  if (pending_) return std::exchange(pending_, std::nullopt);
+  std::optional<EntryKey> key = keys_.next();
+  if (!key) {
+    // The last group of a dotted hand, when empty, is a void too.
+    if (format_ == HandFormat::typed || !groupEmpty_ || ended_) return std::nullopt;
+    ended_ = true;
+    return EntryKey{"-", firstPosition_ + taken_, false};
+  }
+  ++taken_;
   // Tabs separate suits as blanks do.
-  for (EntryKey& key : keys) {
-    if (key.text == "\t") key.text = " ";
+  if (key->text == "\t") key->text = " ";
+  if (format_ == HandFormat::typed) return key;
+  if (key->text == ".") {
+    const bool wasEmpty = std::exchange(groupEmpty_, true);
+    EntryKey blank{" ", key->position, false};
+    if (!wasEmpty) return blank;
+    pending_ = std::move(blank);
+    return EntryKey{"-", key->position, false};
   }
-  if (format == HandFormat::typed) return keys;
-  std::vector<EntryKey> typed;
-  bool groupEmpty = true;
-  for (EntryKey& key : keys) {
-    if (key.text == ".") {
-      if (groupEmpty) typed.push_back({"-", key.position, false});
-      typed.push_back({" ", key.position, false});
-      groupEmpty = true;
-      continue;
-    }
-    // Blanks separate nothing in a dotted hand.
-    if (key.text == " ") key.refused = true;
-    groupEmpty = false;
-    typed.push_back(std::move(key));
-  }
-  if (groupEmpty) typed.push_back({"-", firstPosition + static_cast<int>(keys.size()), false});
-  return typed;
+  // Blanks separate nothing in a dotted hand.
+  if (key->text == " ") key->refused = true;
+  groupEmpty_ = false;
+  return key;
+}
+
+std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition) {
+  std::vector<EntryKey> keys;
+  LineKeys source(text, format, firstPosition);
+  while (std::optional<EntryKey> key = source.next()) keys.push_back(std::move(*key));
+  return keys;
+}
+
+HandEntry enterLine(std::string_view text, HandFormat format, int firstPosition) {
+  return enterKeysOf(LineKeys(text, format, firstPosition));
 }
 
 bool readHand(std::string_view text, HandFormat format, int firstPosition, Hand& hand,
@@ -193,7 +206,7 @@ bool readHand(std::string_view text, HandFormat format, int firstPosition, Hand&
     hand = *quick;
     return true;
   }
-  HandEntry entry = enterKeys(keysOfLine(text, format, firstPosition));
+  HandEntry entry = enterLine(text, format, firstPosition);
   if (!entry.complete) {
     error = std::move(entry.error);
     return false;

@@ -26,9 +26,31 @@ std::optional<Hand> quickHand(std::string_view text);
 // The same, into `hand` (left in part written when false), for the bulk loop.
 bool quickHand(std::string_view text, Hand& hand);
 
-// The keys the entry line would be given for the text; a dotted hand becomes
-// the typed one, each empty group a hyphen. Positions count from firstPosition.
+// The keys the entry line would be given for the text, one at a time; a
+// dotted hand becomes the typed one, each empty group a hyphen. Positions
+// count from firstPosition.
+class LineKeys {
+ public:
+  LineKeys(std::string_view text, HandFormat format, int firstPosition)
+      : keys_(text, firstPosition), format_(format), firstPosition_(firstPosition) {}
+  std::optional<EntryKey> next();
+
+ private:
+  TextKeys keys_;
+  HandFormat format_;
+  int firstPosition_;
+  int taken_ = 0;  // keys of the text so far
+  bool groupEmpty_ = true;
+  bool ended_ = false;
+  std::optional<EntryKey> pending_;  // the blank after an empty group's hyphen
+};
+
+// All the keys of LineKeys at once.
 std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition);
+
+// Types the keys of LineKeys, then Enter. Typing stops at the first key
+// refused, so a text of any length needs no more memory than a short one.
+HandEntry enterLine(std::string_view text, HandFormat format, int firstPosition);
 
 // Reads a hand in the given form, quickly when possible, else through the
 // parser, which then also explains in `error` what is wrong.

@@ -33,7 +33,19 @@ bool isDealString(std::string_view text) {
 HandReading readTrimmed(std::string_view text, int firstPosition) {
   if (std::optional<Hand> quick = quickHand(text)) return {quick, {}, 0};
   if (startsWithLabel(text)) return readLabelledHand(text, firstPosition);
-  return fromEntry(enterKeys(keysOfLine(text, formatOf(text), firstPosition)));
+  return fromEntry(enterLine(text, formatOf(text), firstPosition));
+}
+
+// Once a suit holds this many keys the hand is refused at one of them: it
+// takes 13 cards at most, and a void mark only before the suit's first
+// card. So later keys of the suit are dropped, as are void marks after a
+// void mark, which the entry line ignores: a long text holds few keys.
+constexpr std::size_t kKeysKeptPerSuit = kCardsInHand + 1;
+
+void keepKey(std::vector<EntryKey>& suitKeys, EntryKey key) {
+  if (suitKeys.size() == kKeysKeptPerSuit) return;
+  if (key.text == "-" && !suitKeys.empty() && suitKeys.back().text == "-") return;
+  suitKeys.push_back(std::move(key));
 }
 
 }  // namespace
@@ -71,7 +83,9 @@ HandReading readLabelledHand(std::string_view text, int firstPosition) {
   std::array<bool, kSuitCount> given{};
   int suit = -1;
   bool afterLabel = false;
-  for (EntryKey& key : keysOfText(text, firstPosition)) {
+  TextKeys textKeys(text, firstPosition);
+  while (std::optional<EntryKey> next = textKeys.next()) {
+    EntryKey& key = *next;
     const int label = suitOfLabel(key.text);
     if (label >= 0) {
       if (given[static_cast<std::size_t>(label)]) {
@@ -92,7 +106,7 @@ HandReading readLabelledHand(std::string_view text, int firstPosition) {
       key.refused = true;  // a card before any label
       return fromEntry(enterKeys(std::span(&key, 1)));
     }
-    suits[static_cast<std::size_t>(suit)].push_back(std::move(key));
+    keepKey(suits[static_cast<std::size_t>(suit)], std::move(key));
   }
   std::vector<EntryKey> keys;
   for (int s = 0; s < kSuitCount; ++s) {

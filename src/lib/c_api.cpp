@@ -19,6 +19,12 @@ namespace bidgauge {
 namespace {
 
 constexpr std::string_view kOutOfMemory = "out of memory";
+static_assert(BIDGAUGE_MAX_TEXT_LENGTH == 1 << 30, "the message names the limit");
+constexpr std::string_view kTooLong = "the text is longer than 1 GiB (1073741824 bytes)";
+
+bool tooLong(std::size_t length) {
+  return length > BIDGAUGE_MAX_TEXT_LENGTH;
+}
 
 bool isContinuationByte(char byte) {
   return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
@@ -41,6 +47,13 @@ std::string_view withoutTrailingBlanks(std::string_view text) {
   return text;
 }
 
+// The program prints the explanation a blank line below the panel; on its
+// own it starts at its first heading.
+std::string_view withoutLeadingLineEnd(std::string_view text) {
+  if (text.starts_with('\n')) text.remove_prefix(1);
+  return text;
+}
+
 int fail(bidgauge_error* error, int code, std::string_view message, int position) {
   if (error != nullptr) {
     error->code = code;
@@ -56,6 +69,10 @@ bidgauge_valuation valuationOf(const Hand& hand) {
 
 bidgauge_text_result textResult(std::string_view text) {
   bidgauge_text_result result{};
+  if (tooLong(text.size())) {
+    result.code = BIDGAUGE_ERROR_LENGTH;
+    return result;
+  }
   try {
     const HandReading reading = readOneHand(text);
     if (!reading.hand) {
@@ -87,6 +104,7 @@ int bidgauge_read_hand(const char* text, size_t length, bidgauge_hand* hand,
   if (hand == nullptr || (text == nullptr && length != 0)) {
     return fail(error, BIDGAUGE_ERROR_ARGUMENT, "no text or no hand to fill", 0);
   }
+  if (tooLong(length)) return fail(error, BIDGAUGE_ERROR_LENGTH, kTooLong, 0);
   try {
     const HandReading reading = readOneHand(std::string_view(text, length));
     if (!reading.hand) return fail(error, BIDGAUGE_ERROR_HAND, reading.error, reading.position);
@@ -164,6 +182,10 @@ int bidgauge_hand_text(const bidgauge_hand* hand, char text[BIDGAUGE_HAND_TEXT_S
 
 int bidgauge_format(const bidgauge_valuation* valuation, bidgauge_texts* texts) {
   if (valuation == nullptr || texts == nullptr) return BIDGAUGE_ERROR_ARGUMENT;
+  if (!formatsAsHandValues(*valuation)) {
+    *texts = bidgauge_texts{};
+    return BIDGAUGE_ERROR_ARGUMENT;
+  }
   const auto put = [](const std::string& cp437, char* out) {
     copyText(cp437ToUtf8(cp437), out, BIDGAUGE_VALUE_TEXT_SIZE);
   };
@@ -184,7 +206,8 @@ int bidgauge_explain(const bidgauge_hand* hand, char* buffer, size_t size, size_
   }
   try {
     const Hand engine = engineHand(*hand);
-    const std::string text = explanationText(engine, computeResults(engine));
+    const std::string whole = explanationText(engine, computeResults(engine));
+    const std::string_view text = withoutLeadingLineEnd(whole);
     if (length != nullptr) *length = text.size();
     if (size != 0) copyText(text, buffer, size);
     return text.size() < size ? BIDGAUGE_OK : BIDGAUGE_ERROR_BUFFER;

@@ -69,4 +69,12 @@ bidgauge_valuation apiValuation(const Evaluation& e, int highCardPoints) {
   return valuation;
 }
 
+bool formatsAsHandValues(const bidgauge_valuation& valuation) {
+  return kKnrHundredthsRange.holds(valuation.knr_hundredths) &&
+         kZarPointsRange.holds(valuation.zar_points) &&
+         kKleinmanPointsRange.holds(valuation.kleinman_points) &&
+         kKleinmanQualityRange.holds(valuation.kleinman_quality) &&
+         kHonorTrickHalvesRange.holds(valuation.honor_trick_halves);
+}
+
 }  // namespace bidgauge

@@ -50,7 +50,12 @@ int main(void) {
   bidgauge_read_hand("KQ7543 QT2 A J98", 16, &hand, NULL);
   check(bidgauge_explain(&hand, explanation, sizeof explanation, &length) == BIDGAUGE_OK,
         "explain");
-  check(strstr(explanation, "KnR Points: 12.35") != NULL, "explanation");
+  check(strncmp(explanation, "KnR Points: 12.35 *\n", 20) == 0, "explanation from its heading");
+  check(bidgauge_explain(&hand, explanation, length, NULL) == BIDGAUGE_ERROR_BUFFER,
+        "no room for the NUL");
+
+  v.honor_trick_halves = -1;
+  check(bidgauge_format(&v, &texts) == BIDGAUGE_ERROR_ARGUMENT, "no hand has -1/2 honor trick");
 
   printf("C consumer: libbidgauge %s, %d failures\n", bidgauge_version(), failures);
   return failures == 0 ? 0 : 1;

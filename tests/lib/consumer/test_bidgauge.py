@@ -106,6 +106,9 @@ class Explain(unittest.TestCase):
                         "Honor Tricks: 2\u00bd"):
             self.assertIn(heading, text)
 
+    def test_starts_at_its_first_heading(self):
+        self.assertTrue(bidgauge.explain(FIRST).startswith("KnR Points: 12.35 *\n"))
+
 
 if __name__ == "__main__":
     unittest.main()
