@@ -36,6 +36,8 @@ std::vector<Word> wordsOf(std::string_view text, int firstPosition) {
   return words;
 }
 
+}  // namespace
+
 std::optional<long> boardNumber(std::string_view text) {
   long number = 0;
   const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), number);
@@ -45,6 +47,8 @@ std::optional<long> boardNumber(std::string_view text) {
   }
   return number;
 }
+
+namespace {
 
 // The named cards of a hand as written, suit by suit, whether or not the
 // hand is valid: the deal check needs them for every seat given.
@@ -218,27 +222,21 @@ std::optional<DealHands> readGeneratorLine(std::string_view text, int firstPosit
   return deal;
 }
 
-std::optional<DealHands> readLinLine(std::string_view text, int firstPosition,
-                                     std::optional<long>& board, std::string& error) {
-  constexpr std::string_view kDealField = "md|";
-  constexpr std::string_view kBoardField = "ah|Board ";
+std::optional<DealHands> readLinDeal(std::string_view value, int firstPosition,
+                                     std::string& error) {
   constexpr std::string_view kLinSeats = "SWNE";  // the order LIN lists the hands in
-  const std::size_t field = text.find(kDealField);
-  if (field == std::string_view::npos) return std::nullopt;
-  std::size_t pos = field + kDealField.size();
-  if (pos < text.size() && text[pos] >= '1' && text[pos] <= '4') {
-    ++pos;  // the dealer, which no column shows
-  } else {
+  if (value.empty() || value[0] < '1' || value[0] > '4') {
     error = "the md| field must start with the dealer's digit, 1 to 4";
     return std::nullopt;
   }
-  const std::size_t end = std::min(text.find('|', pos), text.size());
+  const std::size_t end = value.size();
   DealHands deal;
   DealText written;
   std::size_t seat = 0;
-  for (std::size_t start = pos; start <= end && seat < 4; ++seat) {
-    const std::size_t comma = std::min(text.find(',', start), end);
-    const std::string_view hand = text.substr(start, comma - start);
+  // After the dealer, which no column shows.
+  for (std::size_t start = 1; start <= end && seat < 4; ++seat) {
+    const std::size_t comma = std::min(value.find(',', start), end);
+    const std::string_view hand = value.substr(start, comma - start);
     const int position = firstPosition + static_cast<int>(start);
     start = comma + 1;
     const char seatLetter = kLinSeats[seat];
@@ -257,10 +255,6 @@ std::optional<DealHands> readLinLine(std::string_view text, int firstPosition,
     }
   }
   applyCheck(deal, written);
-  if (const std::size_t at = text.find(kBoardField); at != std::string_view::npos) {
-    const std::size_t numberAt = at + kBoardField.size();
-    board = boardNumber(text.substr(numberAt, text.find('|', numberAt) - numberAt));
-  }
   return deal;
 }
 

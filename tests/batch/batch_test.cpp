@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -24,12 +28,13 @@ struct BatchRun {
 };
 
 BatchRun runOn(const std::string& input, std::vector<std::string> files = {},
-               BatchFormat format = BatchFormat::tsv, bool header = true) {
+               BatchFormat format = BatchFormat::tsv, bool header = true, bool allRooms = false) {
   InputText in(input);
   OutputCapture out;
   OutputCapture err;
   BatchRun run;
-  run.status = runBatch({format, std::move(files), header}, {in.file(), out.file(), err.file()});
+  run.status =
+      runBatch({format, std::move(files), header, allRooms}, {in.file(), out.file(), err.file()});
   run.out = out.text();
   run.err = err.text();
   return run;
@@ -201,6 +206,119 @@ TEST(BatchOrder, RowsFollowTheLinesAcrossHeldBatches) {
     at += 8;
   }
 }
+
+// Each line end counts once, whichever kind it is.
+TEST(BatchLines, LineNumbersCountEveryKindOfLineEnd) {
+  const BatchRun run = runOn("AKQ\r\nAKQ\rAKQ\n\rAKQ");
+  EXPECT_EQ(run.err,
+            "<stdin>:1: The hand has only 3 cards\n<stdin>:2: The hand has only 3 cards\n"
+            "<stdin>:3: The hand has only 3 cards\n<stdin>:5: The hand has only 3 cards\n"
+            "bidgauge: warning: no hand found\n");
+}
+
+// Deal N (from 1) of a tournament: the hands of kDealFromSouth, turned N seats.
+std::string linRecord(int board) {
+  const std::string hands[] = {"SAKQJHT98D765C432", "ST98H765D432CAKQJ", "S765H432DAKQJCT98",
+                               "S432HAKQJDT98C765"};
+  std::string record = "pn|south,west,north,east|st||md|3";
+  for (int seat = 0; seat < 4; ++seat) {
+    record += hands[(seat + board) % 4] + (seat < 3 ? "," : "");
+  }
+  return record + "|rh||ah|Board " + std::to_string(board) + "|sv|o|mb|p|mb|p|mb|p|mb|p|pg||nt|" +
+         std::string(300, 'n') + "|pg||";
+}
+
+// A tournament's single-deal files glued into one line of 380 KB.
+TEST(BatchLin, EveryDealOfALineOfAnyLength) {
+  std::string line;
+  int boards = 0;
+  while (line.size() < 380000) line += linRecord(++boards);
+  const BatchRun run = runOn(line + "\r\n" + linRecord(1) + "\nAKQ\n");
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(run.err, "<stdin>:3: The hand has only 3 cards\n");
+  const std::vector<std::string> rows = handsOf(body(run));
+  ASSERT_EQ(rows.size(), 4u * static_cast<std::size_t>(boards + 1));
+  for (int board = 1; board <= boards; ++board) {
+    EXPECT_EQ(
+        rows[4 * static_cast<std::size_t>(board - 1)].substr(0, 3 + std::to_string(board).size()),
+        std::to_string(board) + "\tS|");
+  }
+  EXPECT_EQ(rows.back(), "1\tE|AKQJ T98 765 432");
+  EXPECT_NE(run.out.find("<stdin>:2\n"), std::string::npos);
+}
+
+TEST(BatchLin, TheRoomsOfAMatchInFilesOfTheirOwn) {
+  const auto open =
+      writeFile("open.lin", "qx|o1|" + linRecord(1) + "\nqx|o2|" + linRecord(2) + "\n");
+  const auto closed = writeFile("closed.lin", "qx|c1|" + linRecord(1) + "\nqx|c2|" + linRecord(2));
+  EXPECT_EQ(handsOf(body(runOn("", {open.string(), closed.string()}))).size(), 8u);
+  EXPECT_EQ(handsOf(body(runOn("", {open.string(), closed.string()}, BatchFormat::tsv, true, true)))
+                .size(),
+            16u);
+}
+
+#ifndef __SANITIZE_ADDRESS__
+// A stream of LIN records with no line end: `size` bytes of them.
+class EndlessLinLine {
+ public:
+  explicit EndlessLinLine(std::size_t size) : left_(size) {}
+  std::FILE* open() {
+    cookie_io_functions_t functions{};
+    functions.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+      return static_cast<ssize_t>(static_cast<EndlessLinLine*>(cookie)->read(buffer, size));
+    };
+    return fopencookie(this, "r", functions);
+  }
+
+ private:
+  std::size_t read(char* buffer, std::size_t size) {
+    std::size_t given = 0;
+    while (given < size && left_ != 0) {
+      if (at_ == record_.size()) {
+        record_ = linRecord(++board_ % 1000 + 1);
+        at_ = 0;
+      }
+      buffer[given++] = record_[at_++];
+      --left_;
+    }
+    return given;
+  }
+
+  std::size_t left_;
+  std::string record_;
+  std::size_t at_ = 0;
+  int board_ = 0;
+};
+
+long peakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// Reading a LIN line of 32 MB takes no more memory than reading one of 1 MB.
+TEST(BatchLin, ALongLineTakesNoMoreMemory) {
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    const auto readLine = [](std::size_t size) {
+      EndlessLinLine line(size);
+      std::FILE* in = line.open();
+      std::FILE* out = std::fopen("/dev/null", "w");
+      runBatch({BatchFormat::tsv, {}, false}, {in, out, out});
+      std::fclose(in);
+      std::fclose(out);
+    };
+    readLine(std::size_t{1} << 20);
+    const long before = peakKilobytes();
+    readLine(std::size_t{1} << 25);
+    _exit(peakKilobytes() - before < 4096 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+#endif
 
 TEST(BatchFiles, AreReadInTurnAndNamedInMessages) {
   const auto first = writeFile("first.txt", "KQ7543 QT2 A J98\nAKQ\n");

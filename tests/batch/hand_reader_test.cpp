@@ -73,18 +73,8 @@ std::string errorsOf(std::string_view line) {
 
 TEST(ReadHandsOfLine, MalformedDealsSayWhy) {
   EXPECT_EQ(errorsOf("N:AKQJ.T98.765.432 - -"), "malformed deal: 3 hands instead of 4;0");
-  EXPECT_EQ(errorsOf("md|SAKQJHT98D765C432,,,|"),
-            "malformed LIN deal: the md| field must start with the dealer's digit, 1 to 4;0");
   EXPECT_EQ(errorsOf("n AKQJ.T98.765.432 e T98.765.432.AKQ"),
             "seat E: The hand has only 12 cards;1");
-  EXPECT_EQ(errorsOf("md|2SAKQJHT98D765C432,SAKQJ,,|"),
-            "seat W: The hand has only 4 cards;the Ace of Spades is in both S and W;0");
-}
-
-TEST(ReadHandsOfLine, ALinHandLeftOutIsOnlyFilledInAfterThreeValidOnes) {
-  const LineHands hands = readHandsOfLine("md|4SAKQJHT98D765C432,,S765H432DAKQJCT98,|", 1);
-  EXPECT_TRUE(hands.deal.errors.empty());
-  EXPECT_EQ(hands.deal.count, 2);
 }
 
 }  // namespace
