@@ -79,13 +79,20 @@ WrittenCards writtenCards(std::string_view text) {
   return written;
 }
 
-std::string seatList(const std::string& seats) {
+// "a", "a and b", "a, b and c".
+std::string listed(const std::vector<std::string>& items) {
   std::string text;
-  for (std::size_t i = 0; i < seats.size(); ++i) {
-    if (i != 0) text += i + 1 == seats.size() ? " and " : ", ";
-    text += seats[i];
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i != 0) text += i + 1 == items.size() ? " and " : ", ";
+    text += items[i];
   }
   return text;
+}
+
+std::string seatList(std::string_view seats) {
+  std::vector<std::string> items;
+  for (const char seat : seats) items.emplace_back(1, seat);
+  return listed(items);
 }
 
 std::string cardText(int suit, int rank) {
@@ -105,10 +112,29 @@ struct DealText {
   }
 };
 
+// Of more missing cards than this, the first are named and the rest counted.
+constexpr std::size_t kMissingNamed = 5;
+
+std::string missingCards(std::vector<std::string> named, int count, const DealText& text) {
+  const std::string seats = seatList(std::string_view(text.seats.data(), text.seats.size()));
+  if (count == 1) return named.front() + " is in none of " + seats;
+  if (named.size() < static_cast<std::size_t>(count)) {
+    // Never "1 more card": that one is named.
+    named.pop_back();
+    named.push_back(std::to_string(count - static_cast<int>(named.size())) + " more cards");
+  }
+  return listed(named) + " are in none of " + seats;
+}
+
+// The first card in two hands; else, in a deal of four hands written without
+// spot cards, every card in none.
 std::string cardConflict(const DealText& text) {
   bool spots = false;
   for (int i = 0; i < text.count; ++i)
     spots = spots || text.hands[static_cast<std::size_t>(i)].spots;
+  const bool full = text.count == 4 && !spots;
+  std::vector<std::string> missing;
+  int missingCount = 0;
   for (int suit = 0; suit < kSuitCount; ++suit) {
     for (int rank = 1; rank <= kRankCount; ++rank) {
       std::string holders;
@@ -122,13 +148,12 @@ std::string cardConflict(const DealText& text) {
         return cardText(suit, rank) + " is in " + (holders.size() == 2 ? "both " : "") +
                seatList(holders);
       }
-      if (holders.empty() && text.count == 4 && !spots) {
-        return cardText(suit, rank) + " is in none of " +
-               seatList(std::string(text.seats.begin(), text.seats.end()));
+      if (holders.empty() && full && missingCount++ < static_cast<int>(kMissingNamed)) {
+        missing.push_back(cardText(suit, rank));
       }
     }
   }
-  return {};
+  return missingCount == 0 ? std::string() : missingCards(std::move(missing), missingCount, text);
 }
 
 void applyCheck(DealHands& deal, const DealText& text) {

@@ -77,5 +77,26 @@ TEST(ReadHandsOfLine, MalformedDealsSayWhy) {
             "seat E: The hand has only 12 cards;1");
 }
 
+// Every card missing from a full deal is named, up to five; beyond, counted.
+TEST(ReadHandsOfLine, AFullDealNamesTheCardsNoHandHolds) {
+  const std::string three = "N:AKQJ.T98.765.432 T98.765.432.AKQJ 765.432.AKQJ.T98 ";
+  EXPECT_EQ(errorsOf(three + "432.AKQJ.T98.7"),
+            "seat W: The hand has only 11 cards;the Six of Clubs and the Five of Clubs are in "
+            "none of N, E, S and W;0");
+  EXPECT_EQ(errorsOf(three + "432.AKQJ.9.7"),
+            "seat W: The hand has only 9 cards;the Ten of Diamonds, the Eight of Diamonds, the Six "
+            "of Clubs and the Five of Clubs are in none of N, E, S and W;0");
+  EXPECT_EQ(
+      errorsOf(three + "432.AKQJ.9."),
+      "seat W: The hand has only 8 cards;the Ten of Diamonds, the Eight of Diamonds, the "
+      "Seven of Clubs, the Six of Clubs and the Five of Clubs are in none of N, E, S and W;0");
+  EXPECT_EQ(errorsOf(three + "..."),
+            "seat W: The hand has only 0 cards;the Four of Spades, the Three of "
+            "Spades, the Two of Spades, the Ace of Hearts and 9 more cards are in none of N, E, S "
+            "and W;0");
+  // A card in two hands comes first: it may be why another is missing.
+  EXPECT_EQ(errorsOf(three + "AKQ.AKQJ.T98.765"), "the Ace of Spades is in both N and W;0");
+}
+
 }  // namespace
 }  // namespace bidgauge
