@@ -164,6 +164,44 @@ TEST(BatchPbn, GivesARowPerSeatOfEachDealWithItsBoard) {
             "<stdin>:20: malformed Board tag: \"x1\" is no board number\n");
 }
 
+struct PbnCase {
+  const char* what;
+  std::string input;
+  std::vector<std::string> hands;
+  std::string err;
+};
+
+TEST(BatchPbn, CommentsDirectivesAndTagsOverLines) {
+  const std::string deal = "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n";
+  const std::vector<std::string> boardOne = {"1\tN|AKQJ T98 765 432"};
+  std::string filler;
+  while (filler.size() < 5000) filler += std::string(50, 'f') + "\n";
+  const PbnCase cases[] = {
+      {"a tag in a ; comment between real ones", "[Board \"1\"]\n; [Board \"7\"]\n" + deal,
+       boardOne, ""},
+      {"a { comment closed on a line that starts with %",
+       "{ a comment\n% goes on } [Board \"1\"]\n" + deal, boardOne, ""},
+      {"an unclosed tag given up after 4 KB",
+       "[Deal \"N:AKQJ\n" + filler + "[Board \"1\"]\n" + deal, boardOne,
+       "<stdin>:1: malformed Deal tag\n"},
+      {"tags on the last line of a tag over two lines",
+       "[Board \"1\"] [Deal \"N:AKQJ.T98.765.432\n - - -\"] [Board \"x\"] [Deal \"Y:\"]\n",
+       boardOne,
+       "<stdin>:2: malformed Board tag: \"x\" is no board number\n"
+       "<stdin>:2: malformed Deal tag: it must start with N:, E:, S: or W:\n"},
+      {"an error in a tag over two lines",
+       "[Deal \"Y:AKQJ.T98.765.432\n - - -\"]\n",
+       {},
+       "<stdin>:1: malformed Deal tag: it must start with N:, E:, S: or W:\n"
+       "bidgauge: warning: no hand found\n"},
+  };
+  for (const PbnCase& test : cases) {
+    const BatchRun run = runOn(test.input);
+    EXPECT_EQ(handsOf(body(run)), test.hands) << test.what;
+    EXPECT_EQ(run.err, test.err) << test.what;
+  }
+}
+
 TEST(BatchPbn, DealTagsAmongTypedHandsKeepTheirPlace) {
   const BatchRun run = runOn(
       "KQ7543 QT2 A J98\n"
@@ -205,6 +243,16 @@ TEST(BatchOrder, RowsFollowTheLinesAcrossHeldBatches) {
     previous = line;
     at += 8;
   }
+}
+
+TEST(BatchDeals, AFullDealOfSpotCardsGivesItsFourHands) {
+  const BatchRun run =
+      runOn("N:AKQx.xxx.xxx.xxx Jxx.AKQx.xxx.xxx Txx.Jxx.AKQx.xxx 9xx.Txx.Jxx.AKQx\n");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\tN|AKQx xxx xxx xxx", "\tE|Jxx AKQx xxx xxx",
+                                      "\tS|Txx Jxx AKQx xxx", "\tW|9xx Txx Jxx AKQx"}));
+  EXPECT_EQ(run.err, "");
 }
 
 // Each line end counts once, whichever kind it is.
@@ -363,6 +411,13 @@ TEST(BatchOutput, CsvQuotesOnlyWhatNeedsIt) {
             "kleinman_opens,honor_tricks,honor_tricks_opens,hcp,source\r\n"
             ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,\"" +
                 file.parent_path().string() + "/club, \"\"spring\"\".txt:1\"\r\n");
+}
+
+TEST(BatchOutput, CsvQuotesAFileNameWithALineBreak) {
+  const auto file = writeFile("club\nnight.txt", "KQ7543 QT2 A J98\n");
+  const BatchRun run = runOn("", {file.string()}, BatchFormat::csv, false);
+  EXPECT_EQ(run.out, ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,\"" +
+                         file.parent_path().string() + "/club\nnight.txt:1\"\r\n");
 }
 
 TEST(BatchOutput, NoHeaderLeavesOutTheColumnNames) {

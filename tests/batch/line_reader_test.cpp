@@ -123,6 +123,9 @@ TEST(LineReader, ALineOfTheLimitOrMoreIsTooLongFirstOrNot) {
     }
   }
   EXPECT_FALSE(linesOf(std::string(LineReader::kMaxLine - 1, 'z') + "\r\n")[0].tooLong);
+  // Last, with no line end.
+  EXPECT_TRUE(linesOf(std::string(LineReader::kMaxLine, 'z'))[0].tooLong);
+  EXPECT_FALSE(linesOf(std::string(LineReader::kMaxLine - 1, 'z'))[0].tooLong);
 }
 
 // A line too long, read on in pieces of bounded size.
