@@ -114,8 +114,8 @@ LineHands readHandsOfLine(std::string_view text, int firstPosition) {
   // A hand the quick reader takes holds no seat letter or colon, so it is
   // none of the deal forms tried first; readTrimmed reads it quickly last.
   LineHands line;
-  std::string error;
   if (isDealString(text)) {
+    std::string error;
     if (std::optional<DealHands> deal = readDealString(text, firstPosition, error)) {
       line.deal = std::move(*deal);
     } else {
