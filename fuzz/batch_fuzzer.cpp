@@ -51,6 +51,21 @@ std::string_view valuesOf(std::string_view row) {
   return row.substr(hand, row.rfind('\t') - hand);
 }
 
+// The lines of the input: each ends at a line feed, a carriage return and a
+// line feed, or a carriage return alone.
+std::vector<std::string_view> linesOf(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] != '\n' && text[at] != '\r') continue;
+    lines.push_back(text.substr(start, at - start));
+    if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+    start = at + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
 long lineOf(std::string_view row) {
   return std::strtol(std::string(row.substr(row.rfind(':') + 1)).c_str(), nullptr, 10);
 }
@@ -120,7 +135,7 @@ void checkLinesGiveRows(std::string_view input, const std::vector<std::string_vi
   std::size_t next = 0;
   bool sawContent = false;
   long number = 0;
-  for (std::string_view line : split(input, '\n')) {
+  for (std::string_view line : linesOf(input)) {
     ++number;
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
     line = trimmedBlanks(line).text;

@@ -12,6 +12,7 @@
 #include "batch/blanks.hpp"
 #include "batch/hand_line.hpp"
 #include "batch/hand_reader.hpp"
+#include "batch/lin.hpp"
 #include "batch/line_reader.hpp"
 #include "batch/output_buffer.hpp"
 #include "batch/pbn.hpp"
@@ -43,14 +44,16 @@ bool startsPbn(std::string_view text) {
 // tags only; the auction, play and commentary in between are passed over.
 class InputReader {
  public:
-  InputReader(std::string_view name, BatchFormat format, OutputBuffer& out, std::FILE* err)
-      : name_(name), writer_(format, name), out_(out), err_(err) {}
+  // `recentDeals` is null when every room's deal is to be given.
+  InputReader(std::string_view name, BatchFormat format, OutputBuffer& out, std::FILE* err,
+              RecentDeals* recentDeals)
+      : name_(name), writer_(format, name), out_(out), err_(err), recentDeals_(recentDeals) {}
 
   // The errno that stopped reading, 0 when the input was read to its end.
   int read(std::FILE* file) {
     LineReader reader(file);
     InputLine line;
-    while (reader.next(line)) onLine(line);
+    while (reader.next(line)) onLine(line, reader);
     flushDeal();
     flushQuick();
     return reader.failed() ? reader.error() : 0;
@@ -60,16 +63,19 @@ class InputReader {
   long rows() const { return rows_; }
 
  private:
-  void onLine(InputLine line) {
+  void onLine(InputLine line, LineReader& reader) {
     // Most lines are a hand alone among plain lines: those go straight through.
     const std::string_view untrimmed = line.text;
     if (!scanner_.midway() && !pbn_ && holdQuick(untrimmed, line.number)) return;
-    if (line.tooLong) return report(line.number, "line too long");
     if (line.number == 1 && line.text.starts_with(kByteOrderMark)) {
       line.text.remove_prefix(kByteOrderMark.size());
     }
-    const Trimmed trimmed = trimmedBlanks(line.text);
+    // Only the start of a line too long is at hand: its end is no end of a field.
+    const Trimmed trimmed = line.tooLong ? trimmedStart(line.text) : trimmedBlanks(line.text);
     const std::string_view text = trimmed.text;
+    if (line.tooLong && (scanner_.midway() || pbn_ || !isLinLine(text))) {
+      return report(line.number, "line too long");
+    }
     if (scanner_.midway()) return onPbnLine(trimmed, line.number);
     if (text.empty()) return endGame();
     if (text[0] == '#') return;
@@ -77,6 +83,7 @@ class InputReader {
     sawContent_ = true;
     if (pbn_ || text[0] == '[') return onPbnLine(trimmed, line.number);
     flushDeal();
+    if (isLinLine(text)) return onLinLine(trimmed, line, reader);
     // The untrimmed line was tried first.
     if (text.size() != untrimmed.size() && holdQuick(text, line.number)) return;
     const LineHands hands = readHandsOfLine(text, trimmed.firstPosition);
@@ -101,6 +108,27 @@ class InputReader {
     quick_.lines[quick_.count] = number;
     if (++quick_.count == QuickHands::kSize) flushQuick();
     return true;
+  }
+
+  // A LIN line of any length, read in the parts the reader holds.
+  void onLinLine(const Trimmed& start, const InputLine& line, LineReader& reader) {
+    lin_.startLine(line.number, start.firstPosition);
+    emitLin(lin_.scan(start.text));
+    if (line.tooLong) {
+      for (std::string_view piece; reader.nextPiece(piece);) emitLin(lin_.scan(piece));
+    }
+    emitLin(lin_.endLine());
+  }
+
+  void emitLin(const std::vector<LinDeal>& deals) {
+    for (const LinDeal& deal : deals) {
+      for (const std::string& error : deal.deal.errors) report(deal.line, error);
+      if (recentDeals_ != nullptr && recentDeals_->repeats(deal)) continue;
+      for (int i = 0; i < deal.deal.count; ++i) {
+        const SeatHand& seat = deal.deal.seats[static_cast<std::size_t>(i)];
+        emit({deal.board, seat.seat, seat.hand, deal.line});
+      }
+    }
   }
 
   void onPbnLine(const Trimmed& line, long number) {
@@ -215,6 +243,8 @@ class InputReader {
   OutputBuffer& out_;
   std::FILE* err_;
   PbnScanner scanner_;
+  LinScanner lin_;
+  RecentDeals* recentDeals_;
   // Plain hand lines read quickly, held until a batch of them is evaluated.
   struct QuickHands {
     static constexpr int kSize = 64;
@@ -249,6 +279,8 @@ ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams) {
   bool anyInvalid = false;
   bool anyUnread = false;
   long rows = 0;
+  // Kept across files: the rooms of a match may come in files of their own.
+  RecentDeals recentDeals;
   for (const std::string& file : files) {
     const bool isStdin = file == "-";
     const std::string_view name = isStdin ? kStdinName : std::string_view(file);
@@ -258,7 +290,8 @@ ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams) {
       anyUnread = true;
       continue;
     }
-    InputReader reader(name, request.format, out, streams.err);
+    InputReader reader(name, request.format, out, streams.err,
+                       request.allRooms ? nullptr : &recentDeals);
     const int readError = reader.read(in);
     if (!isStdin) std::fclose(in);
     if (readError != 0) {

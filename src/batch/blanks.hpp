@@ -24,4 +24,11 @@ constexpr Trimmed trimmedBlanks(std::string_view text) {
   return {text.substr(begin, end - begin), static_cast<int>(begin) + 1};
 }
 
+// The text without blanks at its start.
+constexpr Trimmed trimmedStart(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin != text.size() && isBlank(text[begin])) ++begin;
+  return {text.substr(begin), static_cast<int>(begin) + 1};
+}
+
 }  // namespace bidgauge

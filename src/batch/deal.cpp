@@ -36,6 +36,8 @@ std::vector<Word> wordsOf(std::string_view text, int firstPosition) {
   return words;
 }
 
+}  // namespace
+
 std::optional<long> boardNumber(std::string_view text) {
   long number = 0;
   const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), number);
@@ -45,6 +47,8 @@ std::optional<long> boardNumber(std::string_view text) {
   }
   return number;
 }
+
+namespace {
 
 // The named cards of a hand as written, suit by suit, whether or not the
 // hand is valid: the deal check needs them for every seat given.
@@ -75,13 +79,20 @@ WrittenCards writtenCards(std::string_view text) {
   return written;
 }
 
-std::string seatList(const std::string& seats) {
+// "a", "a and b", "a, b and c".
+std::string listed(const std::vector<std::string>& items) {
   std::string text;
-  for (std::size_t i = 0; i < seats.size(); ++i) {
-    if (i != 0) text += i + 1 == seats.size() ? " and " : ", ";
-    text += seats[i];
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i != 0) text += i + 1 == items.size() ? " and " : ", ";
+    text += items[i];
   }
   return text;
+}
+
+std::string seatList(std::string_view seats) {
+  std::vector<std::string> items;
+  for (const char seat : seats) items.emplace_back(1, seat);
+  return listed(items);
 }
 
 std::string cardText(int suit, int rank) {
@@ -101,10 +112,29 @@ struct DealText {
   }
 };
 
+// Of more missing cards than this, the first are named and the rest counted.
+constexpr std::size_t kMissingNamed = 5;
+
+std::string missingCards(std::vector<std::string> named, int count, const DealText& text) {
+  const std::string seats = seatList(std::string_view(text.seats.data(), text.seats.size()));
+  if (count == 1) return named.front() + " is in none of " + seats;
+  if (named.size() < static_cast<std::size_t>(count)) {
+    // Never "1 more card": that one is named.
+    named.pop_back();
+    named.push_back(std::to_string(count - static_cast<int>(named.size())) + " more cards");
+  }
+  return listed(named) + " are in none of " + seats;
+}
+
+// The first card in two hands; else, in a deal of four hands written without
+// spot cards, every card in none.
 std::string cardConflict(const DealText& text) {
   bool spots = false;
   for (int i = 0; i < text.count; ++i)
     spots = spots || text.hands[static_cast<std::size_t>(i)].spots;
+  const bool full = text.count == 4 && !spots;
+  std::vector<std::string> missing;
+  int missingCount = 0;
   for (int suit = 0; suit < kSuitCount; ++suit) {
     for (int rank = 1; rank <= kRankCount; ++rank) {
       std::string holders;
@@ -118,13 +148,12 @@ std::string cardConflict(const DealText& text) {
         return cardText(suit, rank) + " is in " + (holders.size() == 2 ? "both " : "") +
                seatList(holders);
       }
-      if (holders.empty() && text.count == 4 && !spots) {
-        return cardText(suit, rank) + " is in none of " +
-               seatList(std::string(text.seats.begin(), text.seats.end()));
+      if (holders.empty() && full && missingCount++ < static_cast<int>(kMissingNamed)) {
+        missing.push_back(cardText(suit, rank));
       }
     }
   }
-  return {};
+  return missingCount == 0 ? std::string() : missingCards(std::move(missing), missingCount, text);
 }
 
 void applyCheck(DealHands& deal, const DealText& text) {
@@ -218,27 +247,21 @@ std::optional<DealHands> readGeneratorLine(std::string_view text, int firstPosit
   return deal;
 }
 
-std::optional<DealHands> readLinLine(std::string_view text, int firstPosition,
-                                     std::optional<long>& board, std::string& error) {
-  constexpr std::string_view kDealField = "md|";
-  constexpr std::string_view kBoardField = "ah|Board ";
+std::optional<DealHands> readLinDeal(std::string_view value, int firstPosition,
+                                     std::string& error) {
   constexpr std::string_view kLinSeats = "SWNE";  // the order LIN lists the hands in
-  const std::size_t field = text.find(kDealField);
-  if (field == std::string_view::npos) return std::nullopt;
-  std::size_t pos = field + kDealField.size();
-  if (pos < text.size() && text[pos] >= '1' && text[pos] <= '4') {
-    ++pos;  // the dealer, which no column shows
-  } else {
+  if (value.empty() || value[0] < '1' || value[0] > '4') {
     error = "the md| field must start with the dealer's digit, 1 to 4";
     return std::nullopt;
   }
-  const std::size_t end = std::min(text.find('|', pos), text.size());
+  const std::size_t end = value.size();
   DealHands deal;
   DealText written;
   std::size_t seat = 0;
-  for (std::size_t start = pos; start <= end && seat < 4; ++seat) {
-    const std::size_t comma = std::min(text.find(',', start), end);
-    const std::string_view hand = text.substr(start, comma - start);
+  // After the dealer, which no column shows.
+  for (std::size_t start = 1; start <= end && seat < 4; ++seat) {
+    const std::size_t comma = std::min(value.find(',', start), end);
+    const std::string_view hand = value.substr(start, comma - start);
     const int position = firstPosition + static_cast<int>(start);
     start = comma + 1;
     const char seatLetter = kLinSeats[seat];
@@ -257,10 +280,6 @@ std::optional<DealHands> readLinLine(std::string_view text, int firstPosition,
     }
   }
   applyCheck(deal, written);
-  if (const std::size_t at = text.find(kBoardField); at != std::string_view::npos) {
-    const std::size_t numberAt = at + kBoardField.size();
-    board = boardNumber(text.substr(numberAt, text.find('|', numberAt) - numberAt));
-  }
   return deal;
 }
 

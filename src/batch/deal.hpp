@@ -45,12 +45,14 @@ std::optional<DealHands> readDealString(std::string_view value, int firstPositio
 std::optional<DealHands> readGeneratorLine(std::string_view text, int firstPosition,
                                            std::optional<long>& board);
 
-// A LIN deal, the "md|" field of a LIN line: the dealer's digit, then the
-// hands of South, West, North and East with suit letters, separated by commas
-// ("md|3SAKQHJ94DT52CJ2,S...,S...,|"). The fourth hand may be left out: it
-// is then the cards the others do not hold. The board comes from an
-// "ah|Board N|" field when there is one.
-std::optional<DealHands> readLinLine(std::string_view text, int firstPosition,
-                                     std::optional<long>& board, std::string& error);
+// The value of a LIN deal field ("md|3SAKQHJ94DT52CJ2,S...,S...,|"): the
+// dealer's digit, then the hands of South, West, North and East with suit
+// letters, separated by commas. The fourth hand may be left out: it is then
+// the cards the others do not hold. Nothing, with the reason in `error`, when
+// the value is malformed. `firstPosition` is the value's position on its line.
+std::optional<DealHands> readLinDeal(std::string_view value, int firstPosition, std::string& error);
+
+// A board number: up to 9 digits and nothing else.
+std::optional<long> boardNumber(std::string_view text);
 
 }  // namespace bidgauge

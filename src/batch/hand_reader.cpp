@@ -125,19 +125,11 @@ HandReading readOneHand(std::string_view text) {
 }
 
 LineHands readHandsOfLine(std::string_view text, int firstPosition) {
-  // A hand the quick reader takes holds no seat letter, colon or bar, so it
-  // is none of the deal forms tried first; readTrimmed reads it quickly last.
+  // A hand the quick reader takes holds no seat letter or colon, so it is
+  // none of the deal forms tried first; readTrimmed reads it quickly last.
   LineHands line;
-  std::string error;
-  if (std::optional<DealHands> lin = readLinLine(text, firstPosition, line.board, error)) {
-    line.deal = std::move(*lin);
-    return line;
-  }
-  if (!error.empty()) {
-    line.deal.errors.push_back("malformed LIN deal: " + error);
-    return line;
-  }
   if (isDealString(text)) {
+    std::string error;
     if (std::optional<DealHands> deal = readDealString(text, firstPosition, error)) {
       line.deal = std::move(*deal);
     } else {

@@ -38,9 +38,10 @@ struct LineHands {
 };
 
 // Reads a line (without blanks at either end) in whichever form it is
-// written: a hand as readOneHand takes it, a deal string ("N:..."), a deal
-// generator's line or a LIN deal. An invalid hand or deal leaves its reasons
-// in deal.errors.
+// written: a hand as readOneHand takes it, a deal string ("N:...") or a deal
+// generator's line. An invalid hand or deal leaves its reasons in
+// deal.errors. A LIN line, which may hold any number of deals, is read by a
+// LinScanner instead.
 LineHands readHandsOfLine(std::string_view text, int firstPosition);
 
 }  // namespace bidgauge

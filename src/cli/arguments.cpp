@@ -5,7 +5,7 @@
 namespace bidgauge {
 namespace {
 
-enum class OptionId { explain, batch, format, noHeader, quiet, help, version };
+enum class OptionId { explain, batch, format, noHeader, allRooms, quiet, help, version };
 
 struct OptionInfo {
   OptionId id;
@@ -14,11 +14,12 @@ struct OptionInfo {
   std::string_view help;
 };
 
-constexpr std::array<OptionInfo, 7> kOptions = {{
+constexpr std::array<OptionInfo, 8> kOptions = {{
     {OptionId::explain, "--explain", "", "after the results, show what each method counted"},
     {OptionId::batch, "--batch", "", "evaluate the hands in each FILE, or on standard input"},
     {OptionId::format, "--format", "FORMAT", "batch output: tsv (the default), csv or jsonl"},
     {OptionId::noHeader, "--no-header", "", "batch output without the line of column names"},
+    {OptionId::allRooms, "--all-rooms", "", "LIN: rows again for each room that repeats a deal"},
     {OptionId::quiet, "--quiet", "", "no sound in the interactive program"},
     {OptionId::help, "--help", "", "show this help and exit"},
     {OptionId::version, "--version", "", "show the version and exit"},
@@ -28,7 +29,8 @@ constexpr std::string_view kUsageHead =
     "Usage: bidgauge [--quiet]\n"
     "       bidgauge [--explain] HAND...\n"
     "       bidgauge ? | h\n"
-    "       bidgauge --batch [--format tsv|csv|jsonl] [--no-header] [FILE...]\n"
+    "       bidgauge --batch [--format tsv|csv|jsonl] [--no-header] [--all-rooms]\n"
+    "                        [FILE...]\n"
     "\n"
     "Shows four opening-bid valuations of a bridge hand side by side: the KnR count,\n"
     "Zar Points, Kleinman Points and Culbertson Honor Tricks. Without a hand it\n"
@@ -39,7 +41,8 @@ constexpr std::string_view kUsageHead =
     "  bidgauge akt9xx -- qjxxx t2\n"
     "Batch input has a hand or a deal per line: typed so, dotted (KQ7543.QT2.A.J98),\n"
     "with suit labels (S:KQ7543 H:QT2 D:A C:J98), a deal (N:KQ7543.QT2.A.J98 ...),\n"
-    "a deal generator's line or a LIN md| deal; or it is a PBN file.\n"
+    "a deal generator's line or LIN records (every md| deal of the line); or it is\n"
+    "a PBN file. Lines end at LF, CRLF or CR.\n"
     "\n"
     "Options:\n";
 
@@ -84,6 +87,7 @@ ParsedArguments settle(Arguments arguments, bool batch, bool formatGiven, bool h
   }
   if (formatGiven) return failure("--format only applies to --batch");
   if (!arguments.header) return failure("--no-header only applies to --batch");
+  if (arguments.allRooms) return failure("--all-rooms only applies to --batch");
   if (arguments.words.empty()) {
     if (arguments.explain) return failure("--explain needs a hand");
     return {std::move(arguments), {}};
@@ -130,6 +134,9 @@ std::optional<std::string> applyOption(OptionId id, std::optional<std::string_vi
       break;
     case OptionId::noHeader:
       arguments.header = false;
+      break;
+    case OptionId::allRooms:
+      arguments.allRooms = true;
       break;
     case OptionId::quiet:
       arguments.quiet = true;

@@ -27,6 +27,7 @@ struct Arguments {
   bool explain = false;
   BatchFormat format = BatchFormat::tsv;
   bool header = true;              // false with --no-header
+  bool allRooms = false;           // --all-rooms
   std::vector<std::string> words;  // the hand's words, or the batch's files
 };
 

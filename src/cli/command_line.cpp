@@ -66,8 +66,9 @@ int runCommandLine(int argc, char** argv) {
     case Mode::version:
       return print("bidgauge " BIDGAUGE_VERSION "\n");
     case Mode::batch:
-      return exitCode(runBatch({arguments.format, std::move(arguments.words), arguments.header},
-                               {stdin, stdout, stderr}));
+      return exitCode(runBatch(
+          {arguments.format, std::move(arguments.words), arguments.header, arguments.allRooms},
+          {stdin, stdout, stderr}));
     case Mode::hand:
       return exitCode(
           evaluateHandWords(arguments.words, arguments.explain,

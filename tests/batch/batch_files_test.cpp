@@ -39,12 +39,12 @@ std::string withoutFolder(std::string text) {
   return text;
 }
 
-FileRun runFile(const std::string& name) {
+FileRun runFile(const std::string& name, bool allRooms = false) {
   InputText in("");
   OutputCapture out;
   OutputCapture err;
   FileRun run;
-  run.status = runBatch({BatchFormat::tsv, {kData + "/" + name}, false},
+  run.status = runBatch({BatchFormat::tsv, {kData + "/" + name}, false, allRooms},
                         {in.file(), out.file(), err.file()});
   for (const std::string& row : split(out.text(), '\n')) {
     const std::vector<std::string> f = split(row, '\t');
@@ -83,6 +83,13 @@ TEST(PbnFile, AByteOrderMarkAndCrlfLineEnds) {
   std::vector<std::string> expected = dealRows("3", "2");
   expected.push_back("4 N 432 AKQJ T98 765 10 @5");
   EXPECT_EQ(run.rows, expected);
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(PbnFile, CarriageReturnsAloneEndLines) {
+  const FileRun run = runFile("pbn/cr_only.pbn");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.rows, dealRows("1", "3"));
   EXPECT_EQ(run.err, "");
 }
 
@@ -159,6 +166,47 @@ TEST(DealForms, LinDealsFromSouthAndTheFourthHandLeftOut) {
   std::vector<std::string> expected = dealRows("", "1", fromSouth);
   for (const std::string& row : dealRows("7", "2", fromSouth)) expected.push_back(row);
   EXPECT_EQ(run.rows, expected);
+}
+
+const std::vector<std::string> kDealFromSouth = {"S AKQJ T98 765 432 10", "W T98 765 432 AKQJ 10",
+                                                 "N 765 432 AKQJ T98 10", "E 432 AKQJ T98 765 10"};
+const std::vector<std::string> kDealFromWest = {"S T98 765 432 AKQJ 10", "W 765 432 AKQJ T98 10",
+                                                "N 432 AKQJ T98 765 10", "E AKQJ T98 765 432 10"};
+
+std::vector<std::string> joined(std::vector<std::string> first,
+                                const std::vector<std::string>& then) {
+  first.insert(first.end(), then.begin(), then.end());
+  return first;
+}
+
+// Single-deal files glued together: one line, no line feed at its end.
+TEST(LinFile, EveryDealOfAGluedLine) {
+  const FileRun run = runFile("lin/glued.lin");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.rows,
+            joined(dealRows("1", "1", kDealFromSouth), dealRows("2", "1", kDealFromWest)));
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(LinFile, TheBoardOfAQxField) {
+  const FileRun run = runFile("lin/room_board.lin");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.rows, dealRows("5", "1", kDealFromSouth));
+}
+
+TEST(LinFile, TheOtherRoomsDealOnceUnlessAllRoomsAreAskedFor) {
+  EXPECT_EQ(runFile("lin/two_rooms.lin").rows, dealRows("4", "1", kDealFromSouth));
+  const FileRun all = runFile("lin/two_rooms.lin", true);
+  EXPECT_EQ(all.status, ExitStatus::ok);
+  EXPECT_EQ(all.rows,
+            joined(dealRows("4", "1", kDealFromSouth), dealRows("4", "1", kDealFromSouth)));
+}
+
+TEST(LinFile, CarriageReturnsAloneEndLines) {
+  const FileRun run = runFile("lin/cr_only.lin");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(run.rows,
+            joined(dealRows("1", "1", kDealFromSouth), dealRows("2", "2", kDealFromWest)));
 }
 
 std::vector<std::string> sameHandRows(int lines) {

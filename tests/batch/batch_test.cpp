@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -24,12 +28,13 @@ struct BatchRun {
 };
 
 BatchRun runOn(const std::string& input, std::vector<std::string> files = {},
-               BatchFormat format = BatchFormat::tsv, bool header = true) {
+               BatchFormat format = BatchFormat::tsv, bool header = true, bool allRooms = false) {
   InputText in(input);
   OutputCapture out;
   OutputCapture err;
   BatchRun run;
-  run.status = runBatch({format, std::move(files), header}, {in.file(), out.file(), err.file()});
+  run.status =
+      runBatch({format, std::move(files), header, allRooms}, {in.file(), out.file(), err.file()});
   run.out = out.text();
   run.err = err.text();
   return run;
@@ -159,6 +164,44 @@ TEST(BatchPbn, GivesARowPerSeatOfEachDealWithItsBoard) {
             "<stdin>:20: malformed Board tag: \"x1\" is no board number\n");
 }
 
+struct PbnCase {
+  const char* what;
+  std::string input;
+  std::vector<std::string> hands;
+  std::string err;
+};
+
+TEST(BatchPbn, CommentsDirectivesAndTagsOverLines) {
+  const std::string deal = "[Deal \"N:AKQJ.T98.765.432 - - -\"]\n";
+  const std::vector<std::string> boardOne = {"1\tN|AKQJ T98 765 432"};
+  std::string filler;
+  while (filler.size() < 5000) filler += std::string(50, 'f') + "\n";
+  const PbnCase cases[] = {
+      {"a tag in a ; comment between real ones", "[Board \"1\"]\n; [Board \"7\"]\n" + deal,
+       boardOne, ""},
+      {"a { comment closed on a line that starts with %",
+       "{ a comment\n% goes on } [Board \"1\"]\n" + deal, boardOne, ""},
+      {"an unclosed tag given up after 4 KB",
+       "[Deal \"N:AKQJ\n" + filler + "[Board \"1\"]\n" + deal, boardOne,
+       "<stdin>:1: malformed Deal tag\n"},
+      {"tags on the last line of a tag over two lines",
+       "[Board \"1\"] [Deal \"N:AKQJ.T98.765.432\n - - -\"] [Board \"x\"] [Deal \"Y:\"]\n",
+       boardOne,
+       "<stdin>:2: malformed Board tag: \"x\" is no board number\n"
+       "<stdin>:2: malformed Deal tag: it must start with N:, E:, S: or W:\n"},
+      {"an error in a tag over two lines",
+       "[Deal \"Y:AKQJ.T98.765.432\n - - -\"]\n",
+       {},
+       "<stdin>:1: malformed Deal tag: it must start with N:, E:, S: or W:\n"
+       "bidgauge: warning: no hand found\n"},
+  };
+  for (const PbnCase& test : cases) {
+    const BatchRun run = runOn(test.input);
+    EXPECT_EQ(handsOf(body(run)), test.hands) << test.what;
+    EXPECT_EQ(run.err, test.err) << test.what;
+  }
+}
+
 TEST(BatchPbn, DealTagsAmongTypedHandsKeepTheirPlace) {
   const BatchRun run = runOn(
       "KQ7543 QT2 A J98\n"
@@ -201,6 +244,129 @@ TEST(BatchOrder, RowsFollowTheLinesAcrossHeldBatches) {
     at += 8;
   }
 }
+
+TEST(BatchDeals, AFullDealOfSpotCardsGivesItsFourHands) {
+  const BatchRun run =
+      runOn("N:AKQx.xxx.xxx.xxx Jxx.AKQx.xxx.xxx Txx.Jxx.AKQx.xxx 9xx.Txx.Jxx.AKQx\n");
+  EXPECT_EQ(run.status, ExitStatus::ok);
+  EXPECT_EQ(handsOf(body(run)),
+            (std::vector<std::string>{"\tN|AKQx xxx xxx xxx", "\tE|Jxx AKQx xxx xxx",
+                                      "\tS|Txx Jxx AKQx xxx", "\tW|9xx Txx Jxx AKQx"}));
+  EXPECT_EQ(run.err, "");
+}
+
+// Each line end counts once, whichever kind it is.
+TEST(BatchLines, LineNumbersCountEveryKindOfLineEnd) {
+  const BatchRun run = runOn("AKQ\r\nAKQ\rAKQ\n\rAKQ");
+  EXPECT_EQ(run.err,
+            "<stdin>:1: The hand has only 3 cards\n<stdin>:2: The hand has only 3 cards\n"
+            "<stdin>:3: The hand has only 3 cards\n<stdin>:5: The hand has only 3 cards\n"
+            "bidgauge: warning: no hand found\n");
+}
+
+// Deal N (from 1) of a tournament: the hands of kDealFromSouth, turned N seats.
+std::string linRecord(int board) {
+  const std::string hands[] = {"SAKQJHT98D765C432", "ST98H765D432CAKQJ", "S765H432DAKQJCT98",
+                               "S432HAKQJDT98C765"};
+  std::string record = "pn|south,west,north,east|st||md|3";
+  for (int seat = 0; seat < 4; ++seat) {
+    record += hands[(seat + board) % 4] + (seat < 3 ? "," : "");
+  }
+  return record + "|rh||ah|Board " + std::to_string(board) + "|sv|o|mb|p|mb|p|mb|p|mb|p|pg||nt|" +
+         std::string(300, 'n') + "|pg||";
+}
+
+// A tournament's single-deal files glued into one line of 380 KB.
+TEST(BatchLin, EveryDealOfALineOfAnyLength) {
+  std::string line;
+  int boards = 0;
+  while (line.size() < 380000) line += linRecord(++boards);
+  const BatchRun run = runOn(line + "\r\n" + linRecord(1) + "\nAKQ\n");
+  EXPECT_EQ(run.status, ExitStatus::invalidLines);
+  EXPECT_EQ(run.err, "<stdin>:3: The hand has only 3 cards\n");
+  const std::vector<std::string> rows = handsOf(body(run));
+  ASSERT_EQ(rows.size(), 4u * static_cast<std::size_t>(boards + 1));
+  for (int board = 1; board <= boards; ++board) {
+    EXPECT_EQ(
+        rows[4 * static_cast<std::size_t>(board - 1)].substr(0, 3 + std::to_string(board).size()),
+        std::to_string(board) + "\tS|");
+  }
+  EXPECT_EQ(rows.back(), "1\tE|AKQJ T98 765 432");
+  EXPECT_NE(run.out.find("<stdin>:2\n"), std::string::npos);
+}
+
+TEST(BatchLin, TheRoomsOfAMatchInFilesOfTheirOwn) {
+  const auto open =
+      writeFile("open.lin", "qx|o1|" + linRecord(1) + "\nqx|o2|" + linRecord(2) + "\n");
+  const auto closed = writeFile("closed.lin", "qx|c1|" + linRecord(1) + "\nqx|c2|" + linRecord(2));
+  EXPECT_EQ(handsOf(body(runOn("", {open.string(), closed.string()}))).size(), 8u);
+  EXPECT_EQ(handsOf(body(runOn("", {open.string(), closed.string()}, BatchFormat::tsv, true, true)))
+                .size(),
+            16u);
+}
+
+#ifndef __SANITIZE_ADDRESS__
+// A stream of LIN records with no line end: `size` bytes of them.
+class EndlessLinLine {
+ public:
+  explicit EndlessLinLine(std::size_t size) : left_(size) {}
+  std::FILE* open() {
+    cookie_io_functions_t functions{};
+    functions.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+      return static_cast<ssize_t>(static_cast<EndlessLinLine*>(cookie)->read(buffer, size));
+    };
+    return fopencookie(this, "r", functions);
+  }
+
+ private:
+  std::size_t read(char* buffer, std::size_t size) {
+    std::size_t given = 0;
+    while (given < size && left_ != 0) {
+      if (at_ == record_.size()) {
+        record_ = linRecord(++board_ % 1000 + 1);
+        at_ = 0;
+      }
+      buffer[given++] = record_[at_++];
+      --left_;
+    }
+    return given;
+  }
+
+  std::size_t left_;
+  std::string record_;
+  std::size_t at_ = 0;
+  int board_ = 0;
+};
+
+long peakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// Reading a LIN line of 16 MB takes no more memory than reading one of 1 MB.
+TEST(BatchLin, ALongLineTakesNoMoreMemory) {
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    const auto readLine = [](std::size_t size) {
+      EndlessLinLine line(size);
+      std::FILE* in = line.open();
+      std::FILE* out = std::fopen("/dev/null", "w");
+      runBatch({BatchFormat::tsv, {}, false}, {in, out, out});
+      std::fclose(in);
+      std::fclose(out);
+    };
+    readLine(std::size_t{1} << 20);
+    const long before = peakKilobytes();
+    readLine(std::size_t{1} << 24);
+    _exit(peakKilobytes() - before < 4096 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+#endif
 
 TEST(BatchFiles, AreReadInTurnAndNamedInMessages) {
   const auto first = writeFile("first.txt", "KQ7543 QT2 A J98\nAKQ\n");
@@ -245,6 +411,13 @@ TEST(BatchOutput, CsvQuotesOnlyWhatNeedsIt) {
             "kleinman_opens,honor_tricks,honor_tricks_opens,hcp,source\r\n"
             ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,\"" +
                 file.parent_path().string() + "/club, \"\"spring\"\".txt:1\"\r\n");
+}
+
+TEST(BatchOutput, CsvQuotesAFileNameWithALineBreak) {
+  const auto file = writeFile("club\nnight.txt", "KQ7543 QT2 A J98\n");
+  const BatchRun run = runOn("", {file.string()}, BatchFormat::csv, false);
+  EXPECT_EQ(run.out, ",,KQ7543 QT2 A J98,12.35,1,28,1,11,ordinary,1,2.5,1,12,\"" +
+                         file.parent_path().string() + "/club\nnight.txt:1\"\r\n");
 }
 
 TEST(BatchOutput, NoHeaderLeavesOutTheColumnNames) {

@@ -75,18 +75,29 @@ std::string errorsOf(std::string_view line) {
 
 TEST(ReadHandsOfLine, MalformedDealsSayWhy) {
   EXPECT_EQ(errorsOf("N:AKQJ.T98.765.432 - -"), "malformed deal: 3 hands instead of 4;0");
-  EXPECT_EQ(errorsOf("md|SAKQJHT98D765C432,,,|"),
-            "malformed LIN deal: the md| field must start with the dealer's digit, 1 to 4;0");
   EXPECT_EQ(errorsOf("n AKQJ.T98.765.432 e T98.765.432.AKQ"),
             "seat E: The hand has only 12 cards;1");
-  EXPECT_EQ(errorsOf("md|2SAKQJHT98D765C432,SAKQJ,,|"),
-            "seat W: The hand has only 4 cards;the Ace of Spades is in both S and W;0");
 }
 
-TEST(ReadHandsOfLine, ALinHandLeftOutIsOnlyFilledInAfterThreeValidOnes) {
-  const LineHands hands = readHandsOfLine("md|4SAKQJHT98D765C432,,S765H432DAKQJCT98,|", 1);
-  EXPECT_TRUE(hands.deal.errors.empty());
-  EXPECT_EQ(hands.deal.count, 2);
+// Every card missing from a full deal is named, up to five; beyond, counted.
+TEST(ReadHandsOfLine, AFullDealNamesTheCardsNoHandHolds) {
+  const std::string three = "N:AKQJ.T98.765.432 T98.765.432.AKQJ 765.432.AKQJ.T98 ";
+  EXPECT_EQ(errorsOf(three + "432.AKQJ.T98.7"),
+            "seat W: The hand has only 11 cards;the Six of Clubs and the Five of Clubs are in "
+            "none of N, E, S and W;0");
+  EXPECT_EQ(errorsOf(three + "432.AKQJ.9.7"),
+            "seat W: The hand has only 9 cards;the Ten of Diamonds, the Eight of Diamonds, the Six "
+            "of Clubs and the Five of Clubs are in none of N, E, S and W;0");
+  EXPECT_EQ(
+      errorsOf(three + "432.AKQJ.9."),
+      "seat W: The hand has only 8 cards;the Ten of Diamonds, the Eight of Diamonds, the "
+      "Seven of Clubs, the Six of Clubs and the Five of Clubs are in none of N, E, S and W;0");
+  EXPECT_EQ(errorsOf(three + "..."),
+            "seat W: The hand has only 0 cards;the Four of Spades, the Three of "
+            "Spades, the Two of Spades, the Ace of Hearts and 9 more cards are in none of N, E, S "
+            "and W;0");
+  // A card in two hands comes first: it may be why another is missing.
+  EXPECT_EQ(errorsOf(three + "AKQ.AKQJ.T98.765"), "the Ace of Spades is in both N and W;0");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "batch/row_format.hpp"
 
@@ -32,6 +33,30 @@ TEST(PbnTag, MalformedOnesAreNoticed) {
   EXPECT_EQ(readTag("[Deal").name, "Deal");
   EXPECT_EQ(readTag("[").name, "");
   EXPECT_EQ(readTag("[ ]").name, "");
+}
+
+// A tag whose quote never closes is given up once it holds 4 KB: what is
+// held stays bounded, and later tags are read.
+TEST(PbnScanner, AnUnclosedTagIsGivenUpAfterFourKilobytes) {
+  PbnScanner scanner;
+  EXPECT_TRUE(scanner.scan("[Deal \"N:AKQJ", 1).empty());
+  const std::string line(99, 'f');
+  std::size_t held = 13;
+  long number = 1;
+  while (scanner.midway() && held < 100000) {
+    const std::vector<ScannedTag> tags = scanner.scan(line, ++number);
+    held += line.size() + 1;
+    if (!scanner.midway()) {
+      ASSERT_EQ(tags.size(), 1u);
+      EXPECT_EQ(tags[0].name, "Deal");
+      EXPECT_FALSE(tags[0].wellFormed);
+      EXPECT_EQ(tags[0].line, 1);
+    }
+  }
+  EXPECT_LE(held, 4096 + line.size() + 1);
+  const std::vector<ScannedTag> after = scanner.scan("[Board \"7\"]", ++number);
+  ASSERT_EQ(after.size(), 1u);
+  EXPECT_EQ(after[0].value, "7");
 }
 
 std::string seatsOf(const DealHands& deal) {

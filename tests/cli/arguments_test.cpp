@@ -114,19 +114,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejected{{"--batch", "--format", "xml"},
                                "unknown format 'xml' (tsv, csv or jsonl)"},
                       Rejected{{"--no-header", "AKQ"}, "--no-header only applies to --batch"},
+                      Rejected{{"--all-rooms"}, "--all-rooms only applies to --batch"},
                       Rejected{{"--format=jsonl", "AKQ"}, "--format only applies to --batch"},
                       Rejected{{"--explain"}, "--explain needs a hand"},
                       Rejected{{"--explain", "--batch"}, "--explain cannot be used with --batch"},
                       Rejected{{"--frob", "--help"}, "unknown option '--frob'"}),
     [](const ::testing::TestParamInfo<Rejected>& param) { return wordsName(param.param.words); });
 
-TEST(Arguments, BatchTakesCsvAndNoHeader) {
-  const std::vector<std::string_view> words = {"--batch", "--format=csv", "--no-header", "a.txt"};
+TEST(Arguments, BatchTakesCsvNoHeaderAndAllRooms) {
+  const std::vector<std::string_view> words = {"--batch", "--format=csv", "--no-header",
+                                               "--all-rooms", "a.txt"};
   const ParsedArguments parsed = parseArguments(words);
   ASSERT_TRUE(parsed.arguments) << parsed.error;
   EXPECT_EQ(parsed.arguments->format, BatchFormat::csv);
   EXPECT_FALSE(parsed.arguments->header);
-  EXPECT_TRUE(parseArguments(std::vector<std::string_view>{"--batch"}).arguments->header);
+  EXPECT_TRUE(parsed.arguments->allRooms);
+  const ParsedArguments plain = parseArguments(std::vector<std::string_view>{"--batch"});
+  EXPECT_TRUE(plain.arguments->header);
+  EXPECT_FALSE(plain.arguments->allRooms);
 }
 
 TEST(IsOption, HyphenWordsAreVoidMarks) {
@@ -140,8 +145,8 @@ TEST(IsOption, HyphenWordsAreVoidMarks) {
 
 TEST(UsageText, ListsEveryOptionWithinEightyColumns) {
   const std::string usage = usageText();
-  for (const char* option :
-       {"--explain", "--batch", "--format", "--quiet", "--help", "--version"}) {
+  for (const char* option : {"--explain", "--batch", "--format", "--no-header", "--all-rooms",
+                             "--quiet", "--help", "--version"}) {
     EXPECT_NE(usage.find(std::string("\n  ") + option), std::string::npos) << option;
   }
   std::size_t start = 0;

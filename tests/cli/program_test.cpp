@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -204,6 +205,21 @@ TEST(ProgramBatch, AMalformedPbnTagIsAnInvalidLine) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "<stdin>:1: malformed Deal tag: 3 hands instead of 4\n");
   EXPECT_NE(result.out.find("\n\tN\tAKQJ T98 765 432\t"), std::string::npos) << result.out;
+}
+
+TEST(ProgramBatch, AllRoomsGivesTheOtherRoomsDealToo) {
+  const std::string room = "md|3SAKQJHT98D765C432,ST98H765D432CAKQJ,S765H432DAKQJCT98,|pg||";
+  const std::string input = "qx|o1|" + room + "qx|c1|" + room + "\n";
+  const auto rowsOf = [](const std::string& out) {
+    return std::count(out.begin(), out.end(), '\n');
+  };
+  const ProgramRun once = run({"--batch", "--no-header"}, input);
+  EXPECT_EQ(once.status, 0) << once.err;
+  EXPECT_EQ(rowsOf(once.out), 4);
+  EXPECT_EQ(once.out.rfind("1\tS\tAKQJ T98 765 432\t", 0), 0u) << once.out;
+  const ProgramRun all = run({"--batch", "--no-header", "--all-rooms"}, input);
+  EXPECT_EQ(all.status, 0) << all.err;
+  EXPECT_EQ(rowsOf(all.out), 8);
 }
 
 }  // namespace
