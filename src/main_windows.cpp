@@ -1,0 +1,21 @@
+// The program's entry point on Windows: arguments arrive as UTF-16 and go on
+// as UTF-8, as on every other system.
+#include <string>
+#include <vector>
+
+#include "cli/command_line.hpp"
+#include "hand/wide_text.hpp"
+#include "wincon/standard_streams.hpp"
+
+int wmain(int argc, wchar_t** argv) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
+  std::vector<std::string> words;
+  for (int i = 0; i < argc; ++i) {
+    words.push_back(bidgauge::utf8FromUtf16(reinterpret_cast<const char16_t*>(argv[i])));
+  }
+  std::vector<char*> pointers;
+  for (std::string& word : words) pointers.push_back(word.data());
+  pointers.push_back(nullptr);
+  const bidgauge::StandardStreams streams;
+  return bidgauge::runCommandLine(argc, pointers.data());
+}
