@@ -1,5 +1,6 @@
 // The program's entry point on Windows: arguments arrive as UTF-16 and go on
 // as UTF-8, as on every other system.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,12 @@
 int wmain(int argc, wchar_t** argv) {
   static_assert(sizeof(wchar_t) == sizeof(char16_t));
   std::vector<std::string> words;
+  words.reserve(static_cast<std::size_t>(argc));
   for (int i = 0; i < argc; ++i) {
     words.push_back(bidgauge::utf8FromUtf16(reinterpret_cast<const char16_t*>(argv[i])));
   }
   std::vector<char*> pointers;
+  pointers.reserve(words.size() + 1);
   for (std::string& word : words) pointers.push_back(word.data());
   pointers.push_back(nullptr);
   const bidgauge::StandardStreams streams;

@@ -300,7 +300,7 @@ void WindowsConsole::Host::clearBuffer() {
 
 void WindowsConsole::Host::writeRow(const Screen& model, const RowChange& change) {
   std::vector<CHAR_INFO> cells;
-  cells.reserve(static_cast<std::size_t>(change.last - change.first + 1));
+  cells.reserve(static_cast<std::size_t>(change.last - change.first) + 1);
   for (int column = change.first; column <= change.last; ++column) {
     cells.push_back(consoleCell(model.cell(change.row, column)));
   }

@@ -63,7 +63,7 @@ int wmain() {
   const HANDLE output =
       CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                   nullptr, OPEN_EXISTING, 0, nullptr);
-  std::array<CHAR_INFO, kRows * kColumns> cells{};
+  std::array<CHAR_INFO, std::size_t{kRows} * kColumns> cells{};
   SMALL_RECT region{0, 0, kColumns - 1, kRows - 1};
   CONSOLE_SCREEN_BUFFER_INFO info{};
   CONSOLE_CURSOR_INFO cursor{};
@@ -83,7 +83,8 @@ int wmain() {
     std::array<wchar_t, kColumns> text{};
     std::string hex;
     for (int column = 0; column < kColumns; ++column) {
-      const CHAR_INFO& cell = cells[static_cast<std::size_t>(row * kColumns + column)];
+      const CHAR_INFO& cell =
+          cells[static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column)];
       text[static_cast<std::size_t>(column)] = cell.Char.UnicodeChar;
       std::array<char, 3> digits{};
       std::snprintf(digits.data(), digits.size(), "%02x", cell.Attributes & 0xFF);
