@@ -4,8 +4,9 @@ the terminal. After each group of keys the pane shows the same 25 rows of text
 as the native program's screen dump after the same keys: the title screen, a
 refused key with its beep, a typed hand with its results panel, help page 1,
 the title screen again and the quit question; then Y ends the program with
-exit status 0. At each step the console itself, read cell by cell, holds the
-dump's characters, colours, cursor and title in a buffer of 80x25.
+exit status 0, leaving its last screen in view and the title as it was. At
+each step the console itself, read cell by cell, holds the dump's characters,
+colours, cursor and title in a buffer of 80x25.
 
 Usage: interactive.py WINDOWS_BUILD_DIR SCREEN_DUMP   (wine set up by run.sh)
 """
@@ -148,6 +149,29 @@ def run_quit(tmux, status_file):
     return status == "0"
 
 
+def last_screen_problems(tmux, final):
+    """The window's own buffer is back, showing the screen the program left down
+    to its cursor's row, and the title is no longer the program's."""
+    cursor = final["cursor"]
+    kept = cursor["row"] - 1 if cursor["column"] == 1 else ROWS
+    rows = [row.rstrip() for row in final["rows"][:kept]] + [""] * (ROWS - kept)
+    problems = [f"row {number} after exit: expected {want!r}\n        shown {got!r}"
+                for number, (want, got) in enumerate(zip(rows, tmux.rows()), 1) if want != got]
+    if tmux.title() == final["title"]:
+        problems.append(f"the window title is still {final['title']!r} after exit")
+    return problems
+
+
+def run_last_screen(tmux, screen_dump):
+    codes = [code for _, keys in STEPS for key in keys for code in key[1]] + QUIT[1]
+    final = dump(screen_dump, codes)
+    problems = wait_until(lambda: last_screen_problems(tmux, final), STEP_SECONDS)
+    print(("ok   " if not problems else "FAIL ") + "the last screen stays in view, the title goes back")
+    for problem in problems:
+        print("  " + problem)
+    return not problems
+
+
 def main():
     build_dir = pathlib.Path(sys.argv[1]).resolve()
     screen_dump = str(pathlib.Path(sys.argv[2]).resolve())
@@ -157,13 +181,15 @@ def main():
         environment = " ".join(f"{name}={shlex.quote(os.environ[name])}"
                                for name in ("WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES")
                                if name in os.environ)
+        # The shell stays, so the pane still shows what the program left.
         command = (f"env {environment} wine {shlex.quote(str(build_dir / 'bidgauge.exe'))}; "
-                   f"echo $? > {shlex.quote(str(status_file))}")
+                   f"echo $? > {shlex.quote(str(status_file))}; sleep 600")
         try:
             tmux("new-session", "-d", "-s", "bidgauge", "-x", str(COLUMNS), "-y", str(ROWS),
                  "sh", "-c", command)
             tmux("set-option", "-g", "status", "off")
-            passed = run_steps(tmux, build_dir, screen_dump) and run_quit(tmux, status_file)
+            passed = (run_steps(tmux, build_dir, screen_dump) and run_quit(tmux, status_file)
+                      and run_last_screen(tmux, screen_dump))
         finally:
             tmux.close()
     print("interactive test " + ("passed" if passed else "failed"))
