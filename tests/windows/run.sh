@@ -9,7 +9,13 @@ native=build/bidgauge
 screen_dump=build/tests/web/bidgauge_screen_dump
 windows=build-windows
 
+for tool in wine wineboot wineserver tmux python3 x86_64-w64-mingw32-objdump; do
+  command -v "$tool" >/dev/null || { echo "windows-test: $tool is missing" >&2; exit 1; }
+done
+
 export WINEPREFIX="$PWD/$windows/wine" WINEDEBUG=-all
+# The console in the terminal, never a window of wine's own.
+unset DISPLAY WAYLAND_DISPLAY
 # No Mono or Gecko to install, and no sound driver: without a sound device,
 # wine's ALSA driver prints its errors over the console. The program then falls
 # back to the system beep.
