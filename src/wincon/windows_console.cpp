@@ -219,8 +219,15 @@ void WindowsConsole::Host::keepLastScreen(const Screen& screen) {
     }
   }
   writeCells(original, cells, window);
-  const int cursorRow = std::min(window.Top + lastRow, static_cast<int>(window.Bottom));
-  SetConsoleCursorPosition(original, COORD{window.Left, toShort(cursorRow)});
+  if (lastRow < height) {
+    SetConsoleCursorPosition(original, COORD{window.Left, toShort(window.Top + lastRow)});
+    return;
+  }
+  // Every row is kept: a new line below the last one scrolls it up, as a
+  // terminal would.
+  SetConsoleCursorPosition(original, COORD{window.Left, window.Bottom});
+  DWORD written = 0;
+  WriteConsoleW(original, L"\n", 1, &written, nullptr);
 }
 
 void WindowsConsole::Host::resize(int columns, int rows) {
