@@ -2,11 +2,28 @@
 // as UTF-8, as on every other system.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "cli/arguments.hpp"
 #include "cli/command_line.hpp"
 #include "hand/wide_text.hpp"
 #include "wincon/standard_streams.hpp"
+
+namespace {
+
+// All but the interactive program write text to the standard streams; it
+// draws on the console itself.
+bool writesText(const std::vector<std::string>& words) {
+  using bidgauge::Mode;
+  const std::vector<std::string_view> arguments(words.begin() + (words.empty() ? 0 : 1),
+                                                words.end());
+  const bidgauge::ParsedArguments parsed = bidgauge::parseArguments(arguments);
+  return !parsed.arguments ||
+         (parsed.arguments->mode != Mode::interactive && parsed.arguments->mode != Mode::helpPages);
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   static_assert(sizeof(wchar_t) == sizeof(char16_t));
@@ -19,6 +36,6 @@ int wmain(int argc, wchar_t** argv) {
   pointers.reserve(words.size() + 1);
   for (std::string& word : words) pointers.push_back(word.data());
   pointers.push_back(nullptr);
-  const bidgauge::StandardStreams streams;
+  const bidgauge::StandardStreams streams(writesText(words));
   return bidgauge::runCommandLine(argc, pointers.data());
 }

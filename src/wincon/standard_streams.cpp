@@ -16,8 +16,11 @@ bool isConsole(DWORD stream) {
 
 }  // namespace
 
-StandardStreams::StandardStreams() {
+StandardStreams::StandardStreams(bool writesText) {
   for (std::FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+  // The console's own code page stays for drawing: raster fonts show the
+  // screen's glyphs only in it.
+  if (!writesText) return;
   if (isConsole(STD_OUTPUT_HANDLE) || isConsole(STD_ERROR_HANDLE)) {
     savedOutputCodePage_ = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
