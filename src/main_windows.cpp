@@ -16,8 +16,8 @@ namespace {
 // draws on the console itself.
 bool writesText(const std::vector<std::string>& words) {
   using bidgauge::Mode;
-  const std::vector<std::string_view> arguments(words.begin() + (words.empty() ? 0 : 1),
-                                                words.end());
+  std::vector<std::string_view> arguments;  // after the program's name
+  for (std::size_t i = 1; i < words.size(); ++i) arguments.emplace_back(words[i]);
   const bidgauge::ParsedArguments parsed = bidgauge::parseArguments(arguments);
   return !parsed.arguments ||
          (parsed.arguments->mode != Mode::interactive && parsed.arguments->mode != Mode::helpPages);
