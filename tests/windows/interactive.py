@@ -42,11 +42,13 @@ QUIT = typed("y")
 
 
 class Tmux:
-    def __init__(self):
-        self.socket = f"bidgauge-windows-test-{os.getpid()}"
+    """A tmux server of the test's own, its socket in a folder that goes with it."""
+
+    def __init__(self, folder):
+        self.socket = str(pathlib.Path(folder, "tmux"))
 
     def __call__(self, *args):
-        return subprocess.run(["tmux", "-L", self.socket, "-f", "/dev/null", *args],
+        return subprocess.run(["tmux", "-S", self.socket, "-f", "/dev/null", *args],
                               check=True, capture_output=True, text=True).stdout
 
     def send(self, key):
@@ -61,7 +63,7 @@ class Tmux:
         return self("display-message", "-p", "-t", "bidgauge", "#{pane_title}").rstrip("\n")
 
     def close(self):
-        subprocess.run(["tmux", "-L", self.socket, "kill-server"], capture_output=True)
+        subprocess.run(["tmux", "-S", self.socket, "kill-server"], capture_output=True)
 
 
 def dump(screen_dump, codes):
@@ -175,8 +177,8 @@ def run_last_screen(tmux, screen_dump):
 def main():
     build_dir = pathlib.Path(sys.argv[1]).resolve()
     screen_dump = str(pathlib.Path(sys.argv[2]).resolve())
-    tmux = Tmux()
     with tempfile.TemporaryDirectory() as temp:
+        tmux = Tmux(temp)
         status_file = pathlib.Path(temp, "status")
         environment = " ".join(f"{name}={shlex.quote(os.environ[name])}"
                                for name in ("WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES")
