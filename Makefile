@@ -70,3 +70,24 @@ bench-lib:
 	cmake --build --preset default --parallel $(JOBS) --target bidgauge_api_bench bidgauge_shared
 	./build/bench/bidgauge_api_bench
 	BIDGAUGE_LIBRARY=build/lib/libbidgauge.so.1 python3 bench/evaluate_many_speed.py
+
+# bidgauge.exe for Windows, cross-compiled with MinGW-w64 (CMake preset
+# windows): the program in build-windows/, the zip for Windows users beside
+# it, and its tests under wine against the native program.
+.PHONY: windows windows-zip windows-test clean-windows
+windows:
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --parallel $(JOBS)
+
+windows-zip: windows
+	cmake --build --preset windows --target bidgauge_zip --parallel $(JOBS)
+
+windows-test: windows
+	cmake --build --preset windows --target bidgauge_console_cells --parallel $(JOBS)
+	cmake --preset default >/dev/null
+	cmake --build --preset default --parallel $(JOBS) --target bidgauge bidgauge_screen_dump
+	tests/windows/run.sh
+
+clean: clean-windows
+clean-windows:
+	rm -rf build-windows

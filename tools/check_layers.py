@@ -15,7 +15,7 @@ LAYERS = [
     ["evaluators", "console"],
     ["results", "help"],
     ["app"],
-    ["terminal", "batch"],
+    ["terminal", "wincon", "batch"],
     ["cli", "web", "lib"],
 ]
 # The core's texts link no screen code, although the results panel beside them draws.

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "batch/blanks.hpp"
+#include "batch/file_open.hpp"
 #include "batch/hand_line.hpp"
 #include "batch/hand_reader.hpp"
 #include "batch/lin.hpp"
@@ -284,7 +285,7 @@ ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams) {
   for (const std::string& file : files) {
     const bool isStdin = file == "-";
     const std::string_view name = isStdin ? kStdinName : std::string_view(file);
-    std::FILE* in = isStdin ? streams.in : std::fopen(file.c_str(), "rb");
+    std::FILE* in = isStdin ? streams.in : openForReading(file);
     if (in == nullptr) {
       reportFileError(streams.err, name, errno);
       anyUnread = true;

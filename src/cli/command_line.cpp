@@ -1,47 +1,16 @@
 #include "cli/command_line.hpp"
 
-#include <langinfo.h>
-#include <unistd.h>
-
-#include <clocale>
 #include <cstdio>
-#include <cstring>
-#include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/interactive_app.hpp"
 #include "batch/batch.hpp"
 #include "cli/arguments.hpp"
 #include "cli/hand_mode.hpp"
-#include "terminal/terminal_console.hpp"
+#include "cli/system.hpp"
 
 namespace bidgauge {
 namespace {
-
-int runInteractive(bool quiet, InteractiveApp::Start start) {
-  TerminalOptions options;
-  options.quiet = quiet;
-  std::string error;
-  auto console = TerminalConsole::open(options, error);
-  if (!console) {
-    std::fprintf(stderr, "bidgauge: %s\n", error.c_str());
-    return 1;
-  }
-  InteractiveApp app(*console);
-  app.start(start);
-  while (const std::optional<Key> key = console->nextKey()) {
-    if (!app.handle(*key)) break;
-  }
-  return 0;
-}
-
-// Like the screen, the output follows the locale's character set.
-GlyphSet localeGlyphSet() {
-  std::setlocale(LC_CTYPE, "");
-  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? GlyphSet::full : GlyphSet::ascii;
-}
 
 int print(std::string_view text) {
   const bool written =
@@ -69,11 +38,11 @@ int runCommandLine(int argc, char** argv) {
       return exitCode(runBatch(
           {arguments.format, std::move(arguments.words), arguments.header, arguments.allRooms},
           {stdin, stdout, stderr}));
-    case Mode::hand:
-      return exitCode(
-          evaluateHandWords(arguments.words, arguments.explain,
-                            isatty(STDOUT_FILENO) ? TextStyle::colour : TextStyle::plain, stdout,
-                            stderr, localeGlyphSet()));
+    case Mode::hand: {
+      const HandPrinting printing = handPrinting();
+      return exitCode(evaluateHandWords(arguments.words, arguments.explain, printing.style, stdout,
+                                        stderr, printing.glyphs));
+    }
     case Mode::helpPages:
       return runInteractive(arguments.quiet, InteractiveApp::Start::help);
     case Mode::interactive:

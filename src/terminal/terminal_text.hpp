@@ -6,6 +6,7 @@
 
 #include "console/ansi_text.hpp"
 #include "console/screen.hpp"
+#include "console/size_notice.hpp"
 
 namespace bidgauge {
 
@@ -27,10 +28,5 @@ std::string lastScreenText(const Screen& screen, const ScreenDumpFormat& format)
 
 // A window title without control characters; outside UTF-8 only ASCII is kept.
 std::string titleText(std::string_view cp437, bool utf8);
-
-// The notice shown while the terminal is smaller than the screen, word-wrapped
-// to `columns` and cut to `rows` lines: what is needed, what there is, and
-// how to go on or leave.
-std::vector<std::string> tooSmallNotice(int columns, int rows, int neededColumns, int neededRows);
 
 }  // namespace bidgauge

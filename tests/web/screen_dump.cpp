@@ -1,17 +1,19 @@
 // Runs the program headless on the keys given as arguments and prints, as one
-// JSON object, the screen it leaves: the 25 rows as text, the cursor, the
-// title, the beeps and whether the user quit. A key is c<byte> for a key that
-// yields a character or s<code> for one that yields a PC scan code:
+// JSON object, the screen it leaves: the 25 rows as text and as cell colours,
+// the cursor, the title, the beeps and whether the user quit. A key is c<byte>
+// for a key that yields a character or s<code> for one that yields a PC scan
+// code:
 //   bidgauge_screen_dump c75 c81 c13 s59
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/headless.hpp"
-#include "hand/cp437.hpp"
 #include "batch/json_text.hpp"
+#include "hand/cp437.hpp"
 
 namespace bidgauge {
 namespace {
@@ -26,6 +28,18 @@ std::optional<Key> parseKey(std::string_view word) {
   return word[0] == 'c' ? Key::character(static_cast<unsigned char>(value)) : Key::scan(value);
 }
 
+// Two hex digits a cell: foreground + 16 * background.
+std::string rowAttributes(const Screen& screen, int row) {
+  static constexpr std::string_view kDigits = "0123456789abcdef";
+  std::string hex;
+  for (int column = 1; column <= Screen::kColumns; ++column) {
+    const std::uint8_t attr = screen.cell(row, column).attr;
+    hex += kDigits[attr >> 4];
+    hex += kDigits[attr & 0x0F];
+  }
+  return hex;
+}
+
 std::string screenJson(const ScriptedConsole& console, bool quit) {
   const Screen& screen = console.screen();
   std::string out = "{\"title\":";
@@ -38,6 +52,11 @@ std::string screenJson(const ScriptedConsole& console, bool quit) {
   for (int row = 1; row <= Screen::kRows; ++row) {
     if (row != 1) out += ',';
     appendJsonString(out, cp437ToUtf8(screen.rowText(row)));
+  }
+  out += "],\"attrs\":[";
+  for (int row = 1; row <= Screen::kRows; ++row) {
+    if (row != 1) out += ',';
+    out += '"' + rowAttributes(screen, row) + '"';
   }
   return out + "]}\n";
 }
