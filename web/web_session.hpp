@@ -23,7 +23,8 @@ class WebSession {
   // Types pasted UTF-8 text key by key, as a terminal would: a line break is
   // Enter, characters the program has no key for are passed over, and the
   // rest is discarded where the program discards keys typed ahead (an error
-  // bar, the quit question) or ends. Returns the number of keys typed.
+  // bar, the quit question, the prompt for the next hand) or ends. Returns
+  // the number of keys typed.
   int paste(std::string_view text);
 
   bool running() const { return running_; }
