@@ -10,7 +10,9 @@
 //
 // Times are read inside the page: performance.now() counts from navigation
 // start, and a key's time from its event's timeStamp. "shown" is when the
-// rows are in the DOM, "painted" the next animation frame after that.
+// rows are in the DOM, "painted" the next animation frame after that. The
+// page's HTML holds the title screen; "program running" is when the program
+// has drawn its first frame, and keys typed before then wait for it.
 // Exit status: 0 when every target is met, 1 when one is missed.
 import { readdirSync, statSync, readFileSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
@@ -31,7 +33,7 @@ const targets = throttle > 1 ? { titleMs: 400, keyMs: 16, keyWorstMs: 33, siteBy
 // Installed before the page's own scripts: records when the title screen
 // first appears and how long each key takes to reach the screen.
 function instrument() {
-  window.measured = { title: null, titlePainted: null, keys: [] };
+  window.measured = { title: null, titlePainted: null, ready: null, keys: [] };
   let pendingKey = null;  // a blank typed changes only the cursor's place: attributes count
   window.addEventListener('keydown', (event) => { pendingKey = event.timeStamp; }, true);
   new MutationObserver(() => {
@@ -41,6 +43,7 @@ function instrument() {
       window.measured.title = now;
       requestAnimationFrame(() => { window.measured.titlePainted = performance.now(); });
     }
+    if (window.measured.ready === null && document.title !== 'bidgauge') window.measured.ready = now;
     if (pendingKey !== null) {
       const start = pendingKey;
       pendingKey = null;
@@ -76,7 +79,7 @@ for (let run = 0; run < runs; ++run) {
   if (page) await page.context().close();
   page = await openPage();
   await page.goto(url);
-  await page.waitForFunction(() => window.measured.titlePainted !== null);
+  await page.waitForFunction(() => window.measured.titlePainted !== null && window.measured.ready !== null);
   loads.push(await page.evaluate(() => window.measured));
 }
 
@@ -99,6 +102,7 @@ const gzipBytes = files.reduce((sum, name) =>
 
 const titleShown = loads.map((load) => load.title);
 const titlePainted = loads.map((load) => load.titlePainted);
+const ready = loads.map((load) => load.ready);
 const keyShown = keyTimes.map((key) => key.shown);
 const keyPainted = keyTimes.map((key) => key.painted);
 const enter = keyTimes[keys.indexOf('Enter')];
@@ -107,6 +111,7 @@ console.log(`Chromium ${browser.version()}, ${runs} loads, ${keys.length} keys` 
             (throttle > 1 ? `, CPU throttled ${throttle}x` : ''));
 console.log(`navigation to title screen shown:   median ${ms(median(titleShown))}, max ${ms(max(titleShown))}`);
 console.log(`navigation to title screen painted: median ${ms(median(titlePainted))}, max ${ms(max(titlePainted))}  (target < ${targets.titleMs} ms)`);
+console.log(`navigation to program running:       median ${ms(median(ready))}, max ${ms(max(ready))}  (keys typed before wait for it)`);
 console.log(`key event to screen updated:        median ${ms(median(keyShown))}, max ${ms(max(keyShown))}  (target < ${targets.keyMs} ms` +
             (targets.keyWorstMs < Infinity ? `, max < ${targets.keyWorstMs} ms)` : ')'));
 console.log(`key event to next frame:            median ${ms(median(keyPainted))}, max ${ms(max(keyPainted))}  (target < ${targets.keyMs} ms to update)`);

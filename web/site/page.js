@@ -31,8 +31,10 @@
   const ROW_HEIGHT = 1.15;  // in ems, as page.css has it
   const SIDE_KEYPAD = 210;  // the keys' column beside the screen, with the gap
 
-  const rows = [];
-  for (let row = 0; row < ROWS; ++row) {
+  // The page's HTML holds the title screen, painted before the program has
+  // loaded; the program's frames then replace the rows.
+  const rows = [...screen.children];
+  while (rows.length < ROWS) {
     const element = document.createElement('div');
     element.className = 'row';
     element.textContent = ' '.repeat(COLUMNS);
@@ -146,17 +148,76 @@
            (event.altKey ? ALT : 0) | (event.metaKey ? META : 0);
   }
 
-  createBidgaugePage().then((program) => {
-    const wavePointer = program._bidgauge_beep_data();
-    const wave = program.HEAPU8.slice(wavePointer, wavePointer + program._bidgauge_beep_size());
+  // Keys pressed before the program has loaded wait for it, so none is lost.
+  // Until then a key counts as the program's if the program could take it.
+  const NAMED_KEYS = /^(Enter|Escape|Backspace|Home|End|PageUp|PageDown|Insert|Delete|Arrow(Up|Down|Left|Right)|F([1-9]|1[0-2]))$/;
+  let program = null;
+  const waiting = [];
+  const loading = {
+    press(key, modifiers) {
+      const altGr = (modifiers & (CTRL | ALT)) === (CTRL | ALT);
+      const shortcut = (modifiers & META) || ((modifiers & (CTRL | ALT)) && !altGr);
+      if (shortcut || !([...key].length === 1 || NAMED_KEYS.test(key))) return false;
+      waiting.push(() => program.press(key, modifiers));
+      return true;
+    },
+    paste(text) { waiting.push(() => program.paste(text)); },
+  };
+
+  // Tab stays the browser's, so keyboard users reach Mute and leave the
+  // page; a focused control keeps the keys it acts on. Every other key goes
+  // to the program, and focus goes back to the screen.
+  function controlUses(target, key) {
+    if (key === 'Tab') return true;
+    if (target instanceof HTMLButtonElement) return key === 'Enter' || key === ' ';
+    if (target instanceof HTMLInputElement) return key === ' ';
+    return false;
+  }
+
+  document.addEventListener('keydown', (event) => {
+    if (event.isComposing || event.defaultPrevented) return;
+    if (controlUses(event.target, event.key)) return;
+    if ((program || loading).press(event.key, modifiersOf(event))) {
+      event.preventDefault();
+      if (document.activeElement !== terminal && ended.hidden) terminal.focus();
+    }
+  });
+  document.addEventListener('paste', (event) => {
+    const text = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
+    if (!text) return;
+    event.preventDefault();
+    (program || loading).paste(text);
+  });
+  keypad.addEventListener('mousedown', (event) => event.preventDefault());  // keep focus
+  keypad.addEventListener('click', (event) => {
+    const button = event.target.closest('button[data-key]');
+    if (button) (program || loading).press(button.dataset.key, 0);
+  });
+  // Phones have no paste key: the button reads the clipboard where the
+  // browser allows it.
+  if (navigator.clipboard && navigator.clipboard.readText) {
+    pasteButton.hidden = false;
+    pasteButton.addEventListener('click', () => {
+      navigator.clipboard.readText().then((text) => (program || loading).paste(text),
+                                          () => terminal.focus());
+    });
+  }
+  mute.addEventListener('change', () => terminal.focus());
+  window.addEventListener('resize', fit);
+  fit();
+  terminal.focus();
+
+  function run(module) {
+    const wavePointer = module._bidgauge_beep_data();
+    const wave = module.HEAPU8.slice(wavePointer, wavePointer + module._bidgauge_beep_size());
     const beeper = makeBeeper(wave);
     let session = 0;
     let title = '';
 
     function render() {
-      const pointer = program._bidgauge_session_frame(session);
-      const frame = JSON.parse(program.UTF8ToString(pointer));
-      program._free(pointer);
+      const pointer = module._bidgauge_session_frame(session);
+      const frame = JSON.parse(module.UTF8ToString(pointer));
+      module._free(pointer);
       for (const [row, html] of frame.rows) rows[row - 1].innerHTML = html;
       if (frame.title !== title) document.title = title = frame.title;
       const shown = frame.cursor;
@@ -177,75 +238,40 @@
     }
 
     function start() {
-      if (session) program._bidgauge_session_close(session);
-      session = program._bidgauge_session_open();
+      if (session) module._bidgauge_session_close(session);
+      session = module._bidgauge_session_open();
       ended.hidden = true;
       render();
       terminal.focus();
     }
 
-    function press(key, modifiers) {
-      beeper.wake();
-      const taken = program.ccall('bidgauge_session_press', 'number',
-                                  ['number', 'string', 'number'], [session, key, modifiers]);
-      if (taken) render();
-      return taken;
-    }
-
-    // Typed key by key, as a terminal types a paste.
-    function paste(text) {
-      beeper.wake();
-      const typed = program.ccall('bidgauge_session_paste', 'number', ['number', 'string'],
-                                  [session, text.slice(0, PASTE_LIMIT)]);
-      if (typed) render();
-      if (!ended.hidden) return;
-      terminal.focus();
-    }
-
-    // Tab stays the browser's, so keyboard users reach Mute and leave the
-    // page; a focused control keeps the keys it acts on. Every other key goes
-    // to the program, and focus goes back to the screen.
-    function controlUses(target, key) {
-      if (key === 'Tab') return true;
-      if (target instanceof HTMLButtonElement) return key === 'Enter' || key === ' ';
-      if (target instanceof HTMLInputElement) return key === ' ';
-      return false;
-    }
-
-    document.addEventListener('keydown', (event) => {
-      if (event.isComposing || event.defaultPrevented) return;
-      if (controlUses(event.target, event.key)) return;
-      if (press(event.key, modifiersOf(event))) {
-        event.preventDefault();
-        if (document.activeElement !== terminal && ended.hidden) terminal.focus();
-      }
-    });
-    document.addEventListener('paste', (event) => {
-      const text = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
-      if (!text) return;
-      event.preventDefault();
-      paste(text);
-    });
-    keypad.addEventListener('mousedown', (event) => event.preventDefault());  // keep focus
-    keypad.addEventListener('click', (event) => {
-      const button = event.target.closest('button[data-key]');
-      if (button) press(button.dataset.key, 0);
-    });
-    // Phones have no paste key: the button reads the clipboard where the
-    // browser allows it.
-    if (navigator.clipboard && navigator.clipboard.readText) {
-      pasteButton.hidden = false;
-      pasteButton.addEventListener('click', () => {
-        navigator.clipboard.readText().then(paste, () => terminal.focus());
-      });
-    }
     restart.addEventListener('click', start);
-    mute.addEventListener('change', () => terminal.focus());
-    window.addEventListener('resize', fit);
-
-    fit();
     start();
-  });
+    program = {
+      press(key, modifiers) {
+        beeper.wake();
+        const taken = module.ccall('bidgauge_session_press', 'number',
+                                   ['number', 'string', 'number'], [session, key, modifiers]);
+        if (taken) render();
+        return taken;
+      },
+      // Typed key by key, as a terminal types a paste.
+      paste(text) {
+        beeper.wake();
+        const typed = module.ccall('bidgauge_session_paste', 'number', ['number', 'string'],
+                                   [session, text.slice(0, PASTE_LIMIT)]);
+        if (typed) render();
+        if (ended.hidden) terminal.focus();
+      },
+    };
+    for (const waited of waiting.splice(0)) waited();
+  }
+
+  // Loaded after the page is shown: a classic script, which runs from disk too.
+  const script = document.createElement('script');
+  script.src = 'bidgauge-page.js';
+  script.onload = () => createBidgaugePage().then(run);
+  document.body.appendChild(script);
 
   // Installable and offline where the browser allows a service worker (https
   // or localhost); a page opened from disk needs neither.
