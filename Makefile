@@ -54,7 +54,7 @@ web:
 web-test: web web/node_modules
 	cmake --preset default >/dev/null
 	cmake --build --preset default --parallel $(JOBS) --target bidgauge bidgauge_screen_dump
-	cd web && node --test test/api.test.mjs test/page.test.mjs
+	cd web && node --test test/api.test.mjs test/page.test.mjs test/player.test.mjs test/offline.test.mjs
 
 web/node_modules: web/package.json web/package-lock.json
 	cd web && npm ci --no-audit --no-fund

@@ -5,7 +5,9 @@ A playing card on green baize with the four suits in a 2x2 grid: spade and
 club in black, heart and diamond in red. Shapes are plain geometry tested
 per sub-pixel; 4x4 supersampling smooths the edges. Deterministic output.
 
-Usage: make_icon.py [output path]   (default: bidgauge.png next to this script)
+Usage: make_icon.py [output path] [size]
+  (default: bidgauge.png next to this script, 48 pixels square; the same
+  drawing is scaled to other sizes, as for the web page's 192 and 512 px icons)
 """
 
 import math
@@ -87,11 +89,12 @@ def colour_at(x, y):
     return CARD
 
 
-def pixel(px, py):
+def pixel(px, py, scale=1.0):
     total = [0, 0, 0]
     for sy in range(SUBSAMPLES):
         for sx in range(SUBSAMPLES):
-            c = colour_at(px + (sx + 0.5) / SUBSAMPLES, py + (sy + 0.5) / SUBSAMPLES)
+            c = colour_at((px + (sx + 0.5) / SUBSAMPLES) * scale,
+                          (py + (sy + 0.5) / SUBSAMPLES) * scale)
             total = [t + v for t, v in zip(total, c)]
     return bytes(round(t / SUBSAMPLES ** 2) for t in total)
 
@@ -111,9 +114,11 @@ def png_rgb(width, height, rows):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     path = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "bidgauge.png")
-    rows = [b"".join(pixel(x, y) for x in range(SIZE)) for y in range(SIZE)]
+    size = int(sys.argv[2]) if len(sys.argv) > 2 else SIZE
+    scale = SIZE / size
+    rows = [b"".join(pixel(x, y, scale) for x in range(size)) for y in range(size)]
     with open(path, "wb") as out:
-        out.write(png_rgb(SIZE, SIZE, rows))
+        out.write(png_rgb(size, size, rows))
 
 
 if __name__ == "__main__":

@@ -9,6 +9,35 @@ std::string_view boolean(bool value) {
   return value ? "true" : "false";
 }
 
+void appendField(std::string& out, std::string_view name, std::string_view value) {
+  out += '"';
+  out += name;
+  out += "\":";
+  appendJsonString(out, value);
+}
+
+void appendCard(std::string& out, const ResultCard& card) {
+  out += "{\"suits\":[";
+  for (const ResultCard::Suit& suit : card.suits) {
+    if (out.back() == '}') out += ',';
+    appendField(out += '{', "symbol", suit.symbol);
+    appendField(out += ',', "cards", suit.cards);
+    appendField(out += ',', "spoken", suit.spoken);
+    out += '}';
+  }
+  out += "],\"values\":[";
+  for (const ResultCard::Value& value : card.values) {
+    if (out.back() == '}') out += ',';
+    appendField(out += '{', "name", value.name);
+    appendField(out += ',', "shown", value.shown);
+    out += ",\"opens\":";
+    out += boolean(value.opens);
+    appendField(out += ',', "spoken", value.spoken);
+    out += '}';
+  }
+  out += "]}";
+}
+
 }  // namespace
 
 std::string frameJson(const Frame& frame) {
@@ -28,6 +57,14 @@ std::string frameJson(const Frame& frame) {
   }
   out += "],\"running\":";
   out += boolean(frame.running);
+  appendField(out += ',', "mode", frame.mode);
+  appendField(out += ',', "message", frame.message);
+  out += ",\"card\":";
+  if (frame.card) {
+    appendCard(out, *frame.card);
+  } else {
+    out += "null";
+  }
   return out + '}';
 }
 

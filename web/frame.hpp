@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "web/result_card.hpp"
 
 namespace bidgauge {
 
@@ -22,10 +25,17 @@ struct Frame {
   int cursorColor = 7;  // the foreground of the cell under the cursor
   std::vector<Row> rows;
   bool running = true;  // false once the user has quit
+  // What the program takes now, so the page can offer the keys for it:
+  // "entry", "error" (any key dismisses the bar), "question", "help", "ended".
+  std::string mode = "entry";
+  std::string message;             // the error bar's message or the question, for screen readers
+  std::optional<ResultCard> card;  // a hand evaluated since the last frame
 };
 
 // {"title":"...","beeps":N,"cursor":{"row":R,"column":C,"visible":B,"color":F},
-//  "rows":[[R,"<html>"],...],"running":B}
+//  "rows":[[R,"<html>"],...],"running":B,"mode":"...","message":"...","card":C}
+// C is null or {"suits":[{"symbol":S,"cards":S,"spoken":S},...],
+//               "values":[{"name":S,"shown":S,"opens":B,"spoken":S},...]}
 std::string frameJson(const Frame& frame);
 
 }  // namespace bidgauge

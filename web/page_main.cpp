@@ -27,6 +27,11 @@ EMSCRIPTEN_KEEPALIVE int bidgauge_session_press(bidgauge::WebSession* session, c
   return session->press(event) ? 1 : 0;
 }
 
+// Returns the number of keys the pasted UTF-8 text typed.
+EMSCRIPTEN_KEEPALIVE int bidgauge_session_paste(bidgauge::WebSession* session, const char* text) {
+  return session->paste(text);
+}
+
 EMSCRIPTEN_KEEPALIVE char* bidgauge_session_frame(bidgauge::WebSession* session) {
   return bidgauge::mallocCopy(bidgauge::frameJson(session->takeFrame()));
 }

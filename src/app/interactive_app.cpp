@@ -138,6 +138,8 @@ void InteractiveApp::handleQuitAnswer(Key key) {
 }
 
 void InteractiveApp::finishHand() {
+  lastHand_ = entry_.hand;
+  ++handsEvaluated_;
   showResults(console_, entry_.hand, computeResults(entry_.hand, console_.glyphSet()));
 }
 

@@ -30,6 +30,10 @@ class InteractiveApp {
   const EntryState& entry() const { return entry_; }
   // The row the hand is typed on, or 0 while no hand is being typed (help, quit question).
   int entryRow() const { return mode_ == Mode::entry || mode_ == Mode::errorBar ? entryRow_ : 0; }
+  // The hand last evaluated, and how many have been: the count tells the same
+  // hand typed twice from one shown once.
+  const Hand& lastHand() const { return lastHand_; }
+  int handsEvaluated() const { return handsEvaluated_; }
 
  private:
   void startTitleScreen();
@@ -51,6 +55,8 @@ class InteractiveApp {
   CursorPosition resume_;
   int entryRow_ = 0;
   ErrorBarPlace errorBar_;
+  Hand lastHand_;
+  int handsEvaluated_ = 0;
 };
 
 }  // namespace bidgauge

@@ -37,14 +37,17 @@ TEST(RowHtml, EachChangeOfColoursStartsANewRun) {
                 blanks(76) + "</span>");
 }
 
-TEST(RowHtml, HtmlCharactersAreEscapedAndGlyphsBeyondAsciiMakeRunsOfTheirOwn) {
+TEST(RowHtml, HtmlCharactersAreEscapedGlyphsBeyondAsciiMakeRunsAndSuitsSayTheirNames) {
   Screen screen;
   screen.moveCursor(3, 1);
   screen.printText("<&>\x06\x03\xAB\xC4\xF6\xFF");
   EXPECT_EQ(rowHtml(screen, 3),
             "<span class=\"f7 b0\" style=\"width:3ch\">&lt;&amp;&gt;</span>"
-            "<span class=\"f7 b0\" style=\"width:6ch\">\xE2\x99\xA0\xE2\x99\xA5\xC2\xBD\xE2\x94\x80"
-            "\xC3\xB7\xC2\xA0</span>"
+            "<span class=\"f7 b0\" style=\"width:1ch\" role=\"img\" aria-label=\"Spades\">"
+            "\xE2\x99\xA0</span>"
+            "<span class=\"f7 b0\" style=\"width:1ch\" role=\"img\" aria-label=\"Hearts\">"
+            "\xE2\x99\xA5</span>"
+            "<span class=\"f7 b0\" style=\"width:4ch\">\xC2\xBD\xE2\x94\x80\xC3\xB7\xC2\xA0</span>"
             "<span class=\"f7 b0\" style=\"width:71ch\">" +
                 blanks(71) + "</span>");
 }

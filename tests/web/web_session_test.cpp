@@ -124,5 +124,87 @@ TEST(WebSession, KeysThatBelongToTheBrowserAreLeftAlone) {
   EXPECT_TRUE(session.running());
 }
 
+// The keys a terminal gets when the text is pasted on the title screen: one a
+// byte, a line break as Enter, all typed ahead of the program.
+ScriptedConsole pastedInTerminal(std::string_view text) {
+  ScriptedConsole console;
+  InteractiveApp app(console);
+  app.start();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, 2) == "\r\n") continue;
+    const char ch = text[i];
+    console.typeAhead(ch == '\n' || ch == '\r' ? keys::enter
+                                               : Key::character(static_cast<unsigned char>(ch)));
+  }
+  while (const std::optional<Key> key = console.nextKey()) {
+    if (!app.handle(*key)) break;
+  }
+  return console;
+}
+
+TEST(WebSession, PastedTextTypesWhatATerminalGetsTypedAhead) {
+  for (const std::string_view text :
+       {"KQ7543 QT2 A J98\n", "kq7543 qt2 a j98\r\nAKT9xx - QJxxx T2\r\nxx", "KQ7K QT2 A J98\n",
+        "KQ7 E n", "H\rM\rb", "AKQ AKQ AKQ AKQJ\nE\ny"}) {
+    WebSession session;
+    PageRows page;
+    page.apply(session.takeFrame());
+    session.paste(text);
+    page.apply(session.takeFrame());
+    const ScriptedConsole terminal = pastedInTerminal(text);
+    for (int row = 1; row <= Screen::kRows; ++row) {
+      EXPECT_EQ(page.row(row), cp437ToUtf8(terminal.screen().rowText(row)))
+          << text << " row " << row;
+    }
+  }
+}
+
+TEST(WebSession, APasteTypesUntilTheProgramDiscardsItsTypeAhead) {
+  WebSession session;
+  EXPECT_EQ(session.paste("KQ7 \u2660 E n"), 6);  // no key for the spade; E asks to quit
+  EXPECT_EQ(session.takeFrame().mode, "question");
+  EXPECT_EQ(session.paste("y K"), 1);
+  EXPECT_FALSE(session.running());
+  EXPECT_EQ(session.paste("K"), 0);
+}
+
+TEST(WebSession, TheFrameSaysWhatTheProgramTakesAndWhatABarSays) {
+  struct ModeCase {
+    std::vector<std::string_view> keys;
+    std::string_view mode;
+    std::string_view message;
+  };
+  const std::vector<ModeCase> cases = {
+      {{}, "entry", ""},
+      {{"K", "Q", "7", "K"}, "error", "Duplicate King of Spades. Press any key to go on."},
+      {{"K", "Q", "7", "K", "x"}, "entry", ""},
+      {{"E"}, "question", "Quit program? Y quits, N stays."},
+      {{"Escape", "n"}, "entry", ""},
+      {{"H", "M"}, "help", "Help pages: M for more, B for back, Q to leave."},
+      {{"H", "Q"}, "entry", ""},
+      {{"E", "y"}, "ended", ""},
+  };
+  for (const ModeCase& expected : cases) {
+    WebSession session;
+    for (const std::string_view key : expected.keys) session.press({key});
+    const Frame frame = session.takeFrame();
+    EXPECT_EQ(frame.mode, expected.mode) << expected.keys.size();
+    EXPECT_EQ(frame.message, expected.message) << expected.keys.size();
+  }
+}
+
+TEST(WebSession, TheResultCardComesWithTheFrameAfterEachHandEvaluated) {
+  WebSession session;
+  const std::string_view hand = "KQ7543 QT2 A J98\n";
+  EXPECT_FALSE(session.takeFrame().card.has_value());
+  session.paste(hand);
+  const std::optional<ResultCard> card = session.takeFrame().card;
+  ASSERT_TRUE(card.has_value());
+  EXPECT_EQ(card->suits[0].spoken, "Spades: King, Queen, 7, 5, 4, 3.");
+  EXPECT_FALSE(session.takeFrame().card.has_value());
+  session.paste(hand);  // the same hand again is a new result
+  EXPECT_EQ(session.takeFrame().card, card);
+}
+
 }  // namespace
 }  // namespace bidgauge

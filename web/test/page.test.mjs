@@ -7,7 +7,8 @@ import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { pageUrl, siteDir, terminalScreen, typed } from './support.mjs';
+import { expectTerminalScreen as expectTerminalScreenOf, fakeAudio, pageRows as pageRowsOf, pageUrl,
+         siteDir, terminalScreen, typed } from './support.mjs';
 
 let browser;
 let page;
@@ -17,19 +18,6 @@ before(async () => {
   browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
 });
 after(() => browser.close());
-
-// A stand-in for Web Audio that counts what the page does with it.
-function fakeAudio() {
-  window.audio = { contexts: 0, plays: 0 };
-  window.AudioContext = class {
-    constructor() { window.audio.contexts++; this.state = 'running'; this.destination = {}; }
-    resume() {}
-    decodeAudioData() { return Promise.resolve({}); }
-    createBufferSource() {
-      return { connect() {}, start() { window.audio.plays++; }, stop() {} };
-    }
-  };
-}
 
 beforeEach(async () => {
   page = await browser.newPage({ viewport: { width: 1024, height: 800 } });
@@ -46,25 +34,11 @@ async function press(keyNames) {
 }
 
 function pageRows() {
-  return page.$$eval('#screen > *', (rows) => rows.map((row) => row.textContent));
+  return pageRowsOf(page);
 }
 
-function pageCursor() {
-  return page.$eval('#cursor', (cursor) => ({
-    row: Number(cursor.style.getPropertyValue('--row')),
-    column: Number(cursor.style.getPropertyValue('--column')),
-    visible: !cursor.hidden,
-  }));
-}
-
-// The page shows what the terminal program shows after `keyNames`.
-async function expectTerminalScreen(keyNames) {
-  const terminal = terminalScreen(keyNames);
-  assert.deepEqual(await pageRows(), terminal.rows);
-  if (!terminal.quit) assert.deepEqual(await pageCursor(), terminal.cursor);
-  // A document title keeps no run of blanks.
-  assert.equal(await page.title(), terminal.title.replace(/\s+/g, ' '));
-  return terminal;
+function expectTerminalScreen(keyNames) {
+  return expectTerminalScreenOf(page, keyNames);
 }
 
 describe('the page shows the terminal program\'s screen', () => {

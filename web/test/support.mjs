@@ -1,5 +1,6 @@
 // Paths and helpers shared by the tests: where the built site and the native
 // programs are, and the terminal program's screen for a key sequence.
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import path from 'node:path';
@@ -38,4 +39,66 @@ export function typed(text) {
 export function terminalScreen(keyNames) {
   const output = execFileSync(screenDumpPath, keyNames.map(keyToken), { encoding: 'utf8' });
   return JSON.parse(output);
+}
+
+// What Chromium's accessibility tree holds for the element: its role, name
+// and properties, the text a screen reader reads in it, piece by piece, and
+// the names of the images in it.
+export async function accessibility(page, selector) {
+  const devtools = await page.context().newCDPSession(page);
+  try {
+    const { root } = await devtools.send('DOM.getDocument', { depth: 0 });
+    const { nodeId } = await devtools.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+    const { node } = await devtools.send('DOM.describeNode', { nodeId });
+    const { nodes } = await devtools.send('Accessibility.getFullAXTree');
+    const byId = new Map(nodes.map((each) => [each.nodeId, each]));
+    const element = nodes.find((each) => each.backendDOMNodeId === node.backendNodeId);
+    const texts = [];
+    const images = [];
+    const walk = (each) => {
+      if (!each.ignored && each.role?.value === 'StaticText') texts.push(each.name.value);
+      if (!each.ignored && each.role?.value === 'image') images.push(each.name.value);
+      for (const child of each.childIds ?? []) if (byId.has(child)) walk(byId.get(child));
+    };
+    walk(element);
+    const properties = Object.fromEntries((element.properties ?? []).map((p) => [p.name, p.value.value]));
+    return { role: element.role?.value, name: element.name?.value, properties, texts, images };
+  } finally {
+    await devtools.detach();
+  }
+}
+
+// A stand-in for Web Audio that counts what the page does with it.
+export function fakeAudio() {
+  window.audio = { contexts: 0, plays: 0 };
+  window.AudioContext = class {
+    constructor() { window.audio.contexts++; this.state = 'running'; this.destination = {}; }
+    resume() {}
+    decodeAudioData() { return Promise.resolve({}); }
+    createBufferSource() {
+      return { connect() {}, start() { window.audio.plays++; }, stop() {} };
+    }
+  };
+}
+
+export function pageRows(page) {
+  return page.$$eval('#screen > *', (rows) => rows.map((row) => row.textContent));
+}
+
+function pageCursor(page) {
+  return page.$eval('#cursor', (cursor) => ({
+    row: Number(cursor.style.getPropertyValue('--row')),
+    column: Number(cursor.style.getPropertyValue('--column')),
+    visible: !cursor.hidden,
+  }));
+}
+
+// The page shows what the terminal program shows after `keyNames`.
+export async function expectTerminalScreen(page, keyNames) {
+  const terminal = terminalScreen(keyNames);
+  assert.deepEqual(await pageRows(page), terminal.rows);
+  if (!terminal.quit) assert.deepEqual(await pageCursor(page), terminal.cursor);
+  // A document title keeps no run of blanks.
+  assert.equal(await page.title(), terminal.title.replace(/\s+/g, ' '));
+  return terminal;
 }
