@@ -14,9 +14,4 @@ bool holdsThirteenCards(const bidgauge_hand& hand);
 Hand engineHand(const bidgauge_hand& hand);
 bidgauge_hand apiHand(const Hand& hand);
 
-// The 4-3-2-1 count: Ace 4, King 3, Queen 2, Jack 1.
-int highCardPoints(const Hand& hand);
-
-bidgauge_valuation apiValuation(const Evaluation& evaluation, int highCardPoints);
-
 }  // namespace bidgauge
