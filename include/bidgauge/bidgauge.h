@@ -225,7 +225,8 @@ typedef struct bidgauge_row {
   /* The hand, and its valuations. */
   bidgauge_hand hand;
   bidgauge_valuation valuation;
-  /* The hand as bidgauge_hand_text writes it, NUL-terminated. */
+  /* The hand as bidgauge_hand_text writes it, NUL-terminated; the bytes
+   * after it are NUL too. */
   char hand_text[BIDGAUGE_HAND_TEXT_SIZE];
   /* 'N', 'E', 'S' or 'W' for a seat of a deal; 0 for a hand given alone. */
   char seat;
@@ -268,6 +269,14 @@ typedef int (*bidgauge_line_message_callback)(void* context, int64_t line, int k
 BIDGAUGE_API int bidgauge_read_lines(const char* text, size_t length,
                                      bidgauge_rows_callback on_rows,
                                      bidgauge_line_message_callback on_message, void* context);
+
+/* Writes the hand_text of each of `count` rows, each followed by
+ * `separator`, e.g. to split in one step in a language where picking the
+ * texts out of the rows one by one is slow. No NUL is added. Needs at most
+ * count * BIDGAUGE_HAND_TEXT_SIZE bytes. Returns the number of bytes written,
+ * or 0 (writing nothing) when `size` is too small or a pointer is NULL. */
+BIDGAUGE_API size_t bidgauge_join_row_hand_texts(const bidgauge_row* rows, size_t count,
+                                                 char separator, char* out, size_t size);
 
 #ifdef __cplusplus
 }

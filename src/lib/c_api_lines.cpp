@@ -66,8 +66,9 @@ class CallbackSink : public BatchSink {
     row.valuation = apiValuation(values);
     char text[kHandTextRoom];
     const auto length = static_cast<std::size_t>(writeHandText(text, hand) - text);
-    std::memcpy(row.hand_text, text, sizeof row.hand_text);
-    row.hand_text[length] = '\0';
+    // The writer scribbles past the text's end: the rest is zeroed.
+    std::memcpy(row.hand_text, text, length);
+    std::memset(row.hand_text + length, 0, sizeof row.hand_text - length);
     row.seat = seat;
     if (++count_ == kBlock) flush();
   }
@@ -114,4 +115,18 @@ extern "C" int bidgauge_read_lines(const char* text, size_t length, bidgauge_row
   } catch (const std::bad_alloc&) {
     return BIDGAUGE_ERROR_MEMORY;
   }
+}
+
+extern "C" size_t bidgauge_join_row_hand_texts(const bidgauge_row* rows, size_t count,
+                                               char separator, char* out, size_t size) {
+  if (rows == nullptr || out == nullptr || size / BIDGAUGE_HAND_TEXT_SIZE < count) return 0;
+  char* at = out;
+  for (const bidgauge_row& row : std::span(rows, count)) {
+    // Not past the array, whatever a caller's row holds.
+    const std::size_t length = strnlen(row.hand_text, sizeof row.hand_text - 1);
+    std::memcpy(at, row.hand_text, length);
+    at += length;
+    *at++ = separator;
+  }
+  return static_cast<size_t>(at - out);
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +27,12 @@ struct Read {
 
 int onRows(void* context, const bidgauge_row* rows, size_t count) {
   auto& read = *static_cast<Read*>(context);
+  for (const bidgauge_row& row : std::span(rows, count)) {
+    const std::size_t length = std::strlen(row.hand_text);
+    EXPECT_EQ(std::string(row.hand_text + length, sizeof row.hand_text - length),
+              std::string(sizeof row.hand_text - length, '\0'))
+        << "all NUL after the text";
+  }
   read.rows.insert(read.rows.end(), rows, rows + count);
   read.events.push_back("rows " + std::to_string(count));
   return --read.stopAfterBlocks == 0 ? 1 : 0;
@@ -157,6 +165,19 @@ TEST(CApiLines, RowsComeInBlocksUntilACallbackStops) {
   EXPECT_EQ(first.status, BIDGAUGE_OK);
   EXPECT_EQ(first.events.size(), 1U);
   EXPECT_LT(first.rows.size(), 1500U);
+}
+
+TEST(CApiLines, HandTextsOfRowsJoined) {
+  const Read read = readLines("AKT9xx - QJxxx T2\nN:AKQJ.T98.765.432 - - -");
+  ASSERT_EQ(read.rows.size(), 2U);
+  std::string joined(2 * BIDGAUGE_HAND_TEXT_SIZE, '?');
+  const std::size_t written =
+      bidgauge_join_row_hand_texts(read.rows.data(), 2, '|', joined.data(), joined.size());
+  EXPECT_EQ(joined.substr(0, written), "AKT9xx - QJxxx T2|AKQJ T98 765 432|");
+  EXPECT_EQ(
+      bidgauge_join_row_hand_texts(read.rows.data(), 2, '|', joined.data(), joined.size() - 1), 0U)
+      << "room is asked for the longest texts";
+  EXPECT_EQ(bidgauge_join_row_hand_texts(nullptr, 2, '|', joined.data(), joined.size()), 0U);
 }
 
 TEST(CApiLines, EmptyTextsNullCallbacksAndBadArguments) {
