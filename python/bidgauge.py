@@ -48,7 +48,7 @@ class HandError(ValueError):
         super().__init__(message, position)
         self.message = message
         self.position = position
-        self.index = index  # which text, in evaluate_many
+        self.index = index  # which of several texts (evaluate_many reports lines as BadLine)
 
     def __str__(self):
         where = f" (text {self.index})" if self.index is not None else ""
@@ -119,9 +119,9 @@ class _Row(ctypes.Structure):
     ]
 
 
-# A _Row read in bulk: line and board, the hand skipped, the six numbers and
-# the four flags, the hand text skipped, the seat.
-_ROW_VALUES = struct.Struct("<qq12x6i4?20xB3x")
+# A _Row read in bulk, in the machine's own layout: line and board, the hand
+# skipped, the six numbers and the four flags, the hand text skipped, the seat.
+_ROW_VALUES = struct.Struct("qq12x6i4?20xB3x")
 assert _ROW_VALUES.size == ctypes.sizeof(_Row) and _Row.seat.offset == 76
 # The rows the library hands over at a time, at most (more only costs a larger buffer).
 _ROWS_IN_A_BLOCK = 512

@@ -59,17 +59,17 @@ class CallbackSink : public BatchSink {
 
   void add(const Hand& hand, const HandValues& values, long line, long board, char seat) {
     if (onRows_ == nullptr) return;
-    bidgauge_row& row = (*block_)[count_];
-    row.line = line;
-    row.board = board;
-    row.hand = apiHand(hand);
-    row.valuation = apiValuation(values);
+    bidgauge_row& slot = (*block_)[count_];
+    slot.line = line;
+    slot.board = board;
+    slot.hand = apiHand(hand);
+    slot.valuation = apiValuation(values);
     char text[kHandTextRoom];
     const auto length = static_cast<std::size_t>(writeHandText(text, hand) - text);
     // The writer scribbles past the text's end: the rest is zeroed.
-    std::memcpy(row.hand_text, text, length);
-    std::memset(row.hand_text + length, 0, sizeof row.hand_text - length);
-    row.seat = seat;
+    std::memcpy(slot.hand_text, text, length);
+    std::memset(slot.hand_text + length, 0, sizeof slot.hand_text - length);
+    slot.seat = seat;
     if (++count_ == kBlock) flush();
   }
 
