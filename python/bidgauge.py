@@ -334,9 +334,10 @@ def _joined_lines(lines):
         text = "\n".join(lines)
     except TypeError:
         return _joined_mixed_lines(lines)
-    if "\r" in text or text.count("\n") != len(lines) - 1:
-        # Some lines have line ends of their own, or hold several lines.
-        ended = [line if line.endswith(("\n", "\r")) else line + "\n" for line in lines[:-1]]
+    if text.count("\n") != len(lines) - 1:
+        # Some lines have line feeds of their own, or hold several lines. A line
+        # ended by a lone CR gets its LF too: a CRLF ends it in any case.
+        ended = [line if line.endswith("\n") else line + "\n" for line in lines[:-1]]
         text = "".join(ended + lines[-1:])
     return text.encode("utf-8")
 
@@ -349,7 +350,7 @@ def _joined_mixed_lines(lines):
         elif not isinstance(line, bytes):
             raise TypeError("evaluate_many() takes lines of str or bytes, "
                             f"not {type(line).__name__} (line {number})")
-        ended = line.endswith((b"\n", b"\r")) or number == len(lines)
+        ended = line.endswith(b"\n") or number == len(lines)
         parts.append(line if ended else line + b"\n")
     return b"".join(parts)
 

@@ -97,9 +97,9 @@ class EvaluateMany(unittest.TestCase):
         self.assertEqual(bidgauge.evaluate_many([]), [])
 
     def test_lines_are_counted_as_in_a_file(self):
-        self.assertEqual(many([FIRST + "\n", "764 AQJ74 42 A83\r\n", FIRST + "\r"])[0],
+        self.assertEqual(many([FIRST + "\n", "764 AQJ74 42 A83\r\n", FIRST + "\r", FIRST])[0],
                          [as_read_alone(FIRST, 1), as_read_alone("764 AQJ74 42 A83", 2),
-                          as_read_alone(FIRST, 3)])
+                          as_read_alone(FIRST, 3), as_read_alone(FIRST, 4)])
         # An item holding line breaks is that many lines.
         self.assertEqual([row["line"] for row in many([FIRST + "\n\n" + FIRST, FIRST])[0]],
                          [1, 3, 4])
