@@ -116,4 +116,30 @@ void BM_EvaluateTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluateTexts)->Unit(benchmark::kMillisecond);
 
+// What the Python wrapper's evaluate_many does in C: the lines joined, read
+// as the batch mode reads a file, the rows handed back in blocks with their
+// hand texts joined.
+void BM_ReadLines(benchmark::State& state) {
+  std::string joined;
+  for (const std::string& text : benchTexts()) (joined += text) += '\n';
+  struct Sink {
+    std::vector<char> texts = std::vector<char>(512 * BIDGAUGE_HAND_TEXT_SIZE);
+    std::size_t rows = 0;
+  } sink;
+  const auto onRows = [](void* context, const bidgauge_row* rows, size_t count) {
+    auto& into = *static_cast<Sink*>(context);
+    into.rows += count;
+    benchmark::DoNotOptimize(
+        bidgauge_join_row_hand_texts(rows, count, '\n', into.texts.data(), into.texts.size()));
+    return 0;
+  };
+  for (auto _ : state) {
+    sink.rows = 0;
+    bidgauge_read_lines(joined.data(), joined.size(), onRows, nullptr, &sink);
+    if (sink.rows != kHands) state.SkipWithError("rows lost");
+  }
+  reportPerHand(state);
+}
+BENCHMARK(BM_ReadLines)->Unit(benchmark::kMillisecond);
+
 }  // namespace

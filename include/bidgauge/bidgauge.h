@@ -231,6 +231,71 @@ BIDGAUGE_API int bidgauge_format(const bidgauge_valuation* valuation, bidgauge_t
 BIDGAUGE_API int bidgauge_explain(const bidgauge_hand* hand, char* buffer, size_t size,
                                   size_t* length);
 
+/* Reading text as `bidgauge --batch` reads a file. */
+
+/* One hand of the text read by bidgauge_read_lines: a row of batch output. */
+typedef struct bidgauge_row {
+  /* 1-based number of the line the hand was read from; for a deal, the line
+   * that gives it (in PBN, that of its Deal tag). */
+  int64_t line;
+  /* The board number the text gives for the hand, or -1 when it gives none. */
+  int64_t board;
+  /* The hand, and its valuations. */
+  bidgauge_hand hand;
+  bidgauge_valuation valuation;
+  /* The hand as bidgauge_hand_text writes it, NUL-terminated; the bytes
+   * after it are NUL too. */
+  char hand_text[BIDGAUGE_HAND_TEXT_SIZE];
+  /* 'N', 'E', 'S' or 'W' for a seat of a deal; 0 for a hand given alone. */
+  char seat;
+} bidgauge_row;
+
+/* What bidgauge_read_lines says about a line besides its rows. */
+enum {
+  /* The line, or part of it, gives no row: the message says why (batch mode
+   * reports these and exits 1). */
+  BIDGAUGE_LINE_INVALID = 1,
+  /* The line may not say what its writer meant; reading goes on. */
+  BIDGAUGE_LINE_WARNING = 2
+};
+
+/* Receives `count` rows (at least one), valid until it returns. Returns 0 to
+ * go on reading, anything else to stop. */
+typedef int (*bidgauge_rows_callback)(void* context, const bidgauge_row* rows, size_t count);
+
+/* Receives a message about line `line`: `kind` is BIDGAUGE_LINE_INVALID or
+ * BIDGAUGE_LINE_WARNING; `message` is `length` bytes of UTF-8 and a NUL,
+ * valid until it returns, e.g. "seat E: The hand has only 12 cards".
+ * Returns 0 to go on reading, anything else to stop. */
+typedef int (*bidgauge_line_message_callback)(void* context, int64_t line, int kind,
+                                              const char* message, size_t length);
+
+/* Reads `text` (`length` bytes) exactly as `bidgauge --batch` reads a file:
+ * a hand or a deal per line in every form it takes (typed, dotted or
+ * labelled hands, deal strings, deal generator lines, LIN deals), or PBN
+ * with its Deal and Board tags; blank lines, # comments and PBN's comments
+ * skipped. Hands the rows to `on_rows`, a block at a time, and the messages
+ * about lines to `on_message`, each in the order of the text (a message may
+ * come before the rows of the lines just before it, which are read in
+ * batches). Either callback may be NULL; `context` is passed to both, on
+ * the calling thread. The memory used stays the same for a text of any
+ * length.
+ * Returns BIDGAUGE_OK when the text was read to its end or a callback
+ * stopped it; BIDGAUGE_ERROR_ARGUMENT when `text` is NULL and `length` is
+ * not 0; BIDGAUGE_ERROR_MEMORY when memory ran out (what was handed out
+ * before stands). */
+BIDGAUGE_API int bidgauge_read_lines(const char* text, size_t length,
+                                     bidgauge_rows_callback on_rows,
+                                     bidgauge_line_message_callback on_message, void* context);
+
+/* Writes the hand_text of each of `count` rows, each followed by
+ * `separator`, e.g. to split in one step in a language where picking the
+ * texts out of the rows one by one is slow. No NUL is added. Needs at most
+ * count * BIDGAUGE_HAND_TEXT_SIZE bytes. Returns the number of bytes written,
+ * or 0 (writing nothing) when `size` is too small or a pointer is NULL. */
+BIDGAUGE_API size_t bidgauge_join_row_hand_texts(const bidgauge_row* rows, size_t count,
+                                                 char separator, char* out, size_t size);
+
 #ifdef __cplusplus
 }
 #endif

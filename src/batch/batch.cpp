@@ -46,9 +46,8 @@ bool startsPbn(std::string_view text) {
 class InputReader {
  public:
   // `recentDeals` is null when every room's deal is to be given.
-  InputReader(std::string_view name, BatchFormat format, OutputBuffer& out, std::FILE* err,
-              RecentDeals* recentDeals)
-      : name_(name), writer_(format, name), out_(out), err_(err), recentDeals_(recentDeals) {}
+  InputReader(BatchSink& sink, RecentDeals* recentDeals)
+      : sink_(sink), recentDeals_(recentDeals) {}
 
   // The errno that stopped reading, 0 when the input was read to its end.
   int read(std::FILE* file) {
@@ -196,8 +195,7 @@ class InputReader {
   }
 
   void write(const BatchRow& row, const HandValues& values) {
-    char* out = out_.reserve(writer_.maxRowBytes());
-    out_.commit(writer_.write(out, row, values));
+    sink_.row(row, values);
     ++rows_;
   }
 
@@ -210,39 +208,20 @@ class InputReader {
       // on the store buffer.
       ::new (&values[i]) HandValues(evaluateFused(quick_.hands[i]));
     }
-    // As many rows at a time as the output block surely holds.
-    const std::size_t rowBytes = writer_.maxRowBytes();
-    const std::size_t perBlock = std::max<std::size_t>(1, OutputBuffer::kFirstCapacity / rowBytes);
     const auto count = static_cast<std::size_t>(quick_.count);
-    for (std::size_t done = 0; done < count;) {
-      const std::size_t batch = std::min(count - done, perBlock);
-      char* out = out_.reserve(batch * rowBytes);
-      out_.commit(writer_.writeHands(out, std::span(quick_.hands).subspan(done, batch),
-                                     &quick_.lines[done], &values[done]));
-      done += batch;
-    }
+    sink_.hands(std::span(quick_.hands).first(count), quick_.lines.data(), values.data());
     rows_ += quick_.count;
     quick_.count = 0;
   }
 
   void report(long number, std::string_view message) {
     anyInvalid_ = true;
-    std::fprintf(err_, "%.*s:%ld: ", static_cast<int>(name_.size()), name_.data(), number);
-    // The message is the caller's and outlives the call, whatever cppcheck infers.
-    // cppcheck-suppress invalidLifetime
-    std::fwrite(message.data(), 1, message.size(), err_);
-    std::fputc('\n', err_);
+    sink_.invalid(number, message);
   }
 
-  void warn(long number, std::string_view message) {
-    std::fprintf(err_, "%.*s:%ld: warning: %.*s\n", static_cast<int>(name_.size()), name_.data(),
-                 number, static_cast<int>(message.size()), message.data());
-  }
+  void warn(long number, std::string_view message) { sink_.warning(number, message); }
 
-  std::string_view name_;
-  RowWriter writer_;
-  OutputBuffer& out_;
-  std::FILE* err_;
+  BatchSink& sink_;
   PbnScanner scanner_;
   LinScanner lin_;
   RecentDeals* recentDeals_;
@@ -264,12 +243,61 @@ class InputReader {
   long dealLine_ = 0;
 };
 
+// Rows written in the requested format, messages as "FILE:LINE: message".
+class WrittenInput : public BatchSink {
+ public:
+  WrittenInput(std::string_view name, BatchFormat format, OutputBuffer& out, std::FILE* err)
+      : name_(name), writer_(format, name), out_(out), err_(err) {}
+
+  void hands(std::span<const Hand> hands, const long* lines, const HandValues* values) override {
+    // As many rows at a time as the output block surely holds.
+    const std::size_t rowBytes = writer_.maxRowBytes();
+    const std::size_t perBlock = std::max<std::size_t>(1, OutputBuffer::kFirstCapacity / rowBytes);
+    for (std::size_t done = 0; done < hands.size();) {
+      const std::size_t batch = std::min(hands.size() - done, perBlock);
+      char* out = out_.reserve(batch * rowBytes);
+      out_.commit(writer_.writeHands(out, hands.subspan(done, batch), &lines[done], &values[done]));
+      done += batch;
+    }
+  }
+
+  void row(const BatchRow& row, const HandValues& values) override {
+    char* out = out_.reserve(writer_.maxRowBytes());
+    out_.commit(writer_.write(out, row, values));
+  }
+
+  void invalid(long line, std::string_view message) override {
+    std::fprintf(err_, "%.*s:%ld: ", static_cast<int>(name_.size()), name_.data(), line);
+    // The message is the caller's and outlives the call, whatever cppcheck infers.
+    // cppcheck-suppress invalidLifetime
+    std::fwrite(message.data(), 1, message.size(), err_);
+    std::fputc('\n', err_);
+  }
+
+  void warning(long line, std::string_view message) override {
+    std::fprintf(err_, "%.*s:%ld: warning: %.*s\n", static_cast<int>(name_.size()), name_.data(),
+                 line, static_cast<int>(message.size()), message.data());
+  }
+
+ private:
+  std::string_view name_;
+  RowWriter writer_;
+  OutputBuffer& out_;
+  std::FILE* err_;
+};
+
 void reportFileError(std::FILE* err, std::string_view name, int error) {
   std::fprintf(err, "bidgauge: %.*s: %s\n", static_cast<int>(name.size()), name.data(),
                std::strerror(error));
 }
 
 }  // namespace
+
+BatchInputRead readBatchInput(std::FILE* in, BatchSink& sink, RecentDeals* recentDeals) {
+  InputReader reader(sink, recentDeals);
+  const int error = reader.read(in);
+  return {reader.rows(), reader.anyInvalid(), error};
+}
 
 ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams) {
   OutputBuffer out(streams.out);
@@ -291,16 +319,16 @@ ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams) {
       anyUnread = true;
       continue;
     }
-    InputReader reader(name, request.format, out, streams.err,
-                       request.allRooms ? nullptr : &recentDeals);
-    const int readError = reader.read(in);
+    WrittenInput written(name, request.format, out, streams.err);
+    const BatchInputRead read =
+        readBatchInput(in, written, request.allRooms ? nullptr : &recentDeals);
     if (!isStdin) std::fclose(in);
-    if (readError != 0) {
-      reportFileError(streams.err, name, readError);
+    if (read.error != 0) {
+      reportFileError(streams.err, name, read.error);
       anyUnread = true;
     }
-    anyInvalid = anyInvalid || reader.anyInvalid();
-    rows += reader.rows();
+    anyInvalid = anyInvalid || read.anyInvalid;
+    rows += read.rows;
     if (out.failed()) break;
   }
   if (!out.flush()) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/exit_status.hpp"
@@ -30,5 +32,32 @@ struct BatchStreams {
 // and skipped (ExitStatus::invalidLines); an input with no hand at all is
 // warned about.
 ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams);
+
+// Where the rows and messages of one input go, in input order.
+class BatchSink {
+ public:
+  virtual ~BatchSink() = default;
+  // Rows of hands alone on their lines, with neither board nor seat: hands[i]
+  // from line lines[i], valued values[i].
+  virtual void hands(std::span<const Hand> hands, const long* lines, const HandValues* values) = 0;
+  virtual void row(const BatchRow& row, const HandValues& values) = 0;
+  // A line, or part of one, that gives no row, and why.
+  virtual void invalid(long line, std::string_view message) = 0;
+  // Something read that may not be what the writer meant; rows go on.
+  virtual void warning(long line, std::string_view message) = 0;
+};
+
+struct BatchInputRead {
+  long rows = 0;
+  bool anyInvalid = false;
+  int error = 0;  // the errno that stopped reading, 0 when the input was read to its end
+};
+
+class RecentDeals;
+
+// Reads one input as runBatch reads each of its files, handing every row and
+// message to `sink` as it goes: the library's bulk reading is the batch mode's.
+// A LIN deal among `recentDeals` gives no rows again; null gives every room's.
+BatchInputRead readBatchInput(std::FILE* in, BatchSink& sink, RecentDeals* recentDeals);
 
 }  // namespace bidgauge

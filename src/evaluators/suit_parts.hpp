@@ -27,11 +27,8 @@ struct SuitParts {
   friend bool operator==(const SuitParts&, const SuitParts&) = default;
 };
 
-// Each method adds its parts of the suit with the given key.
-void addKnrParts(int key, SuitParts& parts);
-void addZarParts(int key, SuitParts& parts);
-void addKleinmanParts(int key, SuitParts& parts);
-void addCulbertsonParts(int key, SuitParts& parts);
+// Each method adds its parts of the suit with the given key: add*Parts, beside
+// its rules in <method>_suit.hpp.
 
 // Each method's result from the sums over the four suits.
 inline KnrResult knrFromParts(const SuitParts& sum) {

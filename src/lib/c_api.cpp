@@ -11,6 +11,7 @@
 #include "batch/row_format.hpp"
 #include "bidgauge/bidgauge.h"
 #include "hand/cp437.hpp"
+#include "lib/api_keys.hpp"
 #include "lib/hand_bridge.hpp"
 #include "results/explanation.hpp"
 #include "results/result_text.hpp"
@@ -63,8 +64,10 @@ int fail(bidgauge_error* error, int code, std::string_view message, int position
   return code;
 }
 
+// The fused table is built by the compiler, so this holds even for a caller's
+// own static initialisers.
 bidgauge_valuation valuationOf(const Hand& hand) {
-  return apiValuation(evaluateAll(hand), highCardPoints(hand));
+  return apiValuation(evaluateFused(hand));
 }
 
 bidgauge_text_result textResult(std::string_view text) {
@@ -116,10 +119,10 @@ int bidgauge_read_hand(const char* text, size_t length, bidgauge_hand* hand,
 }
 
 int bidgauge_evaluate(const bidgauge_hand* hand, bidgauge_valuation* valuation) {
-  if (hand == nullptr || valuation == nullptr || !holdsThirteenCards(*hand)) {
-    return BIDGAUGE_ERROR_ARGUMENT;
-  }
-  *valuation = valuationOf(engineHand(*hand));
+  if (hand == nullptr || valuation == nullptr) return BIDGAUGE_ERROR_ARGUMENT;
+  const ApiKeys keys = apiKeys(*hand);
+  if (!keys.valid) return BIDGAUGE_ERROR_ARGUMENT;
+  *valuation = apiValuation(evaluateFusedKeys(keys.lanes));
   return BIDGAUGE_OK;
 }
 
@@ -127,8 +130,9 @@ size_t bidgauge_evaluate_hands(const bidgauge_hand* hands, size_t count,
                                bidgauge_valuation* valuations) {
   if (hands == nullptr || valuations == nullptr) return 0;
   for (size_t i = 0; i < count; ++i) {
-    if (!holdsThirteenCards(hands[i])) return i;
-    valuations[i] = valuationOf(engineHand(hands[i]));
+    const ApiKeys keys = apiKeys(hands[i]);
+    if (!keys.valid) return i;
+    valuations[i] = apiValuation(evaluateFusedKeys(keys.lanes));
   }
   return count;
 }

@@ -45,30 +45,6 @@ bidgauge_hand apiHand(const Hand& hand) {
   return api;
 }
 
-int highCardPoints(const Hand& hand) {
-  int points = 0;
-  for (const std::int16_t cards : hand.suitCards) {
-    points += 4 * ((cards & card::ace) != 0) + 3 * ((cards & card::king) != 0) +
-              2 * ((cards & card::queen) != 0) + ((cards & card::jack) != 0);
-  }
-  return points;
-}
-
-bidgauge_valuation apiValuation(const Evaluation& e, int highCardPoints) {
-  bidgauge_valuation valuation{};
-  valuation.knr_hundredths = e.knr.hundredths;
-  valuation.zar_points = e.zar.points;
-  valuation.kleinman_points = e.kleinman.points;
-  valuation.kleinman_quality = e.kleinman.quality;
-  valuation.honor_trick_halves = e.culbertson.halfTricks;
-  valuation.high_card_points = highCardPoints;
-  valuation.knr_opens = e.knr.opens;
-  valuation.zar_opens = e.zar.opens;
-  valuation.kleinman_opens = e.kleinman.opens;
-  valuation.honor_tricks_opens = e.culbertson.opens;
-  return valuation;
-}
-
 bool formatsAsHandValues(const bidgauge_valuation& valuation) {
   return kKnrHundredthsRange.holds(valuation.knr_hundredths) &&
          kZarPointsRange.holds(valuation.zar_points) &&

@@ -14,11 +14,6 @@ bool holdsThirteenCards(const bidgauge_hand& hand);
 Hand engineHand(const bidgauge_hand& hand);
 bidgauge_hand apiHand(const Hand& hand);
 
-// The 4-3-2-1 count: Ace 4, King 3, Queen 2, Jack 1.
-int highCardPoints(const Hand& hand);
-
-bidgauge_valuation apiValuation(const Evaluation& evaluation, int highCardPoints);
-
 // The values some hand gives, for each field bidgauge_format writes: the
 // least and the most of every 13-card hand (cards below the Eight as x, as
 // the methods tell them apart no further), found by valuing them all.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "evaluators/fused_table.hpp"
 #include "hand/card_tables.hpp"
 #include "support/hand_text.hpp"
 #include "support/random_hands.hpp"
@@ -17,6 +18,22 @@ int highCardPoints(const Hand& hand) {
   }
   return points;
 }
+
+// The table is built by the compiler, so that code run before main (a library
+// caller's static initialisers) finds it ready: read here in constant
+// expressions. Each word gives back every method's parts of its holding, and
+// lengths past 13 add nothing.
+constexpr bool tableHoldsEveryHoldingsParts() {
+  for (int key = 0; key < fused::kKeys; ++key) {
+    const SuitParts expected = key < kHoldingCount ? fused::partsOfKey(key) : SuitParts{};
+    if (fused::unpack(fused::kTable[static_cast<std::size_t>(key)]) != expected) return false;
+  }
+  return true;
+}
+static_assert(tableHoldsEveryHoldingsParts());
+constexpr int kFourHonours = 4 * kTopMasks + 0b1111;  // A K Q J
+static_assert(fused::unpack(fused::kTable[kFourHonours]).hcp == 10);
+static_assert(fused::unpack(fused::kTable[kFourHonours]).culbertsonHalfTricks == 4);
 
 TEST(FusedEvaluation, IsTheFourEvaluatorsAndTheHighCardPoints) {
   RandomHands hands(4321);
