@@ -305,7 +305,14 @@ TEST(BatchLin, TheRoomsOfAMatchInFilesOfTheirOwn) {
             16u);
 }
 
-#ifndef __SANITIZE_ADDRESS__
+// AddressSanitizer's own bookkeeping grows the peak with every allocation,
+// whatever the reader keeps.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kPeakMemoryIsTheProgramsOwn = false;
+#else
+constexpr bool kPeakMemoryIsTheProgramsOwn = true;
+#endif
+
 // A stream of LIN records with no line end: `size` bytes of them.
 class EndlessLinLine {
  public:
@@ -346,6 +353,7 @@ long peakKilobytes() {
 
 // Reading a LIN line of 16 MB takes no more memory than reading one of 1 MB.
 TEST(BatchLin, ALongLineTakesNoMoreMemory) {
+  if (!kPeakMemoryIsTheProgramsOwn) GTEST_SKIP() << "peak memory is the sanitizer's here";
   const pid_t child = fork();
   ASSERT_NE(child, -1);
   if (child == 0) {
@@ -366,7 +374,6 @@ TEST(BatchLin, ALongLineTakesNoMoreMemory) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
-#endif
 
 TEST(BatchFiles, AreReadInTurnAndNamedInMessages) {
   const auto first = writeFile("first.txt", "KQ7543 QT2 A J98\nAKQ\n");
