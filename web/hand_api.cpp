@@ -3,12 +3,12 @@
 #include <string>
 
 #include "batch/hand_reader.hpp"
+#include "batch/json_text.hpp"
 #include "batch/row_format.hpp"
 #include "evaluators/evaluation.hpp"
 #include "evaluators/fused.hpp"
 #include "results/explanation.hpp"
 #include "results/result_text.hpp"
-#include "batch/json_text.hpp"
 
 namespace bidgauge {
 namespace {

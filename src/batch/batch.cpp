@@ -46,8 +46,7 @@ bool startsPbn(std::string_view text) {
 class InputReader {
  public:
   // `recentDeals` is null when every room's deal is to be given.
-  InputReader(BatchSink& sink, RecentDeals* recentDeals)
-      : sink_(sink), recentDeals_(recentDeals) {}
+  InputReader(BatchSink& sink, RecentDeals* recentDeals) : sink_(sink), recentDeals_(recentDeals) {}
 
   // The errno that stopped reading, 0 when the input was read to its end.
   int read(std::FILE* file) {
