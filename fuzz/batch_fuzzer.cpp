@@ -72,7 +72,7 @@ long lineOf(std::string_view row) {
 
 // The hand as `bidgauge HAND` would read the line (a dotted line as its typed form).
 HandEntry commandLineHand(std::string_view line) {
-  return enterKeys(keysOfLine(line, formatOf(line), 1));
+  return enterLine(line, formatOf(line), 1);
 }
 
 struct Output {

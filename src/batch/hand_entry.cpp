@@ -121,13 +121,6 @@ std::optional<EntryKey> TextKeys::next() {
   return key;
 }
 
-std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition) {
-  std::vector<EntryKey> keys;
-  TextKeys source(text, firstPosition);
-  while (std::optional<EntryKey> key = source.next()) keys.push_back(std::move(*key));
-  return keys;
-}
-
 HandEntry enterHandText(std::string_view text) {
   return enterKeysOf(TextKeys(text));
 }

@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "hand/entry_state.hpp"
 
@@ -70,9 +69,6 @@ class TextKeys {
   std::string_view rest_;
   int position_;
 };
-
-// All the keys of TextKeys at once.
-std::vector<EntryKey> keysOfText(std::string_view text, int firstPosition = 1);
 
 // Types `text` (the hand as the entry line takes it), then Enter.
 HandEntry enterHandText(std::string_view text);

@@ -188,13 +188,6 @@ std::optional<EntryKey> LineKeys::next() {
   return key;
 }
 
-std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition) {
-  std::vector<EntryKey> keys;
-  LineKeys source(text, format, firstPosition);
-  while (std::optional<EntryKey> key = source.next()) keys.push_back(std::move(*key));
-  return keys;
-}
-
 HandEntry enterLine(std::string_view text, HandFormat format, int firstPosition) {
   return enterKeysOf(LineKeys(text, format, firstPosition));
 }

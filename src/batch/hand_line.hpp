@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "batch/hand_entry.hpp"
 #include "hand/hand.hpp"
@@ -44,9 +43,6 @@ class LineKeys {
   bool ended_ = false;
   std::optional<EntryKey> pending_;  // the blank after an empty group's hyphen
 };
-
-// All the keys of LineKeys at once.
-std::vector<EntryKey> keysOfLine(std::string_view text, HandFormat format, int firstPosition);
 
 // Types the keys of LineKeys, then Enter. Typing stops at the first key
 // refused, so a text of any length needs no more memory than a short one.

@@ -29,7 +29,7 @@ Verdict read(std::string_view text, int firstPosition = 1) {
 }
 
 Verdict parserVerdict(std::string_view text, HandFormat format) {
-  const HandEntry entry = enterKeys(keysOfLine(text, format, 1));
+  const HandEntry entry = enterLine(text, format, 1);
   return {entry.complete, entry.state.hand, entry.error};
 }
 
