@@ -1,7 +1,6 @@
 #pragma once
 
 #include "bidgauge/bidgauge.h"
-#include "evaluators/evaluation.hpp"
 #include "hand/hand.hpp"
 
 namespace bidgauge {
