@@ -16,6 +16,7 @@ LAYERS = [
     ["results", "help"],
     ["app"],
     ["terminal", "wincon", "batch"],
+    ["study"],
     ["cli", "web", "lib"],
 ]
 # The core's texts link no screen code, although the results panel beside them draws.
