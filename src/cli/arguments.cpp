@@ -1,11 +1,24 @@
 #include "cli/arguments.hpp"
 
 #include <algorithm>
+#include <charconv>
+#include <limits>
 
 namespace bidgauge {
 namespace {
 
-enum class OptionId { explain, batch, format, noHeader, allRooms, quiet, help, version };
+enum class OptionId {
+  explain,
+  batch,
+  format,
+  noHeader,
+  allRooms,
+  deal,
+  seed,
+  quiet,
+  help,
+  version
+};
 
 struct OptionInfo {
   OptionId id;
@@ -14,12 +27,14 @@ struct OptionInfo {
   std::string_view help;
 };
 
-constexpr std::array<OptionInfo, 8> kOptions = {{
+constexpr std::array<OptionInfo, 10> kOptions = {{
     {OptionId::explain, "--explain", "", "after the results, show what each method counted"},
     {OptionId::batch, "--batch", "", "evaluate the hands in each FILE, or on standard input"},
     {OptionId::format, "--format", "FORMAT", "batch output: tsv (the default), csv or jsonl"},
     {OptionId::noHeader, "--no-header", "", "batch output without the line of column names"},
     {OptionId::allRooms, "--all-rooms", "", "LIN: rows again for each room that repeats a deal"},
+    {OptionId::deal, "--deal", "N", "write N random deals, a deal string a line"},
+    {OptionId::seed, "--seed", "S", "the random deals' seed, to repeat a run"},
     {OptionId::quiet, "--quiet", "", "no sound in the interactive program"},
     {OptionId::help, "--help", "", "show this help and exit"},
     {OptionId::version, "--version", "", "show the version and exit"},
@@ -31,6 +46,7 @@ constexpr std::string_view kUsageHead =
     "       bidgauge ? | h\n"
     "       bidgauge --batch [--format tsv|csv|jsonl] [--no-header] [--all-rooms]\n"
     "                        [FILE...]\n"
+    "       bidgauge --deal N [--seed S]\n"
     "\n"
     "Shows four opening-bid valuations of a bridge hand side by side: the KnR count,\n"
     "Zar Points, Kleinman Points and Culbertson Honor Tricks. Without a hand it\n"
@@ -43,6 +59,10 @@ constexpr std::string_view kUsageHead =
     "with suit labels (S:KQ7543 H:QT2 D:A C:J98), a deal (N:KQ7543.QT2.A.J98 ...),\n"
     "a deal generator's line or LIN records (every md| deal of the line); or it is\n"
     "a PBN file. Lines end at LF, CRLF or CR.\n"
+    "\n"
+    "--deal writes N random deals (up to 1000000000) in the form --batch reads. The\n"
+    "same seed S (0 to 18446744073709551615) gives the same deals on every system;\n"
+    "without one, the seed used is printed on standard error.\n"
     "\n"
     "Options:\n";
 
@@ -74,29 +94,6 @@ ParsedArguments failure(std::string error) {
   return {std::nullopt, std::move(error)};
 }
 
-// The mode the options and words ask for, once they have all been read.
-ParsedArguments settle(Arguments arguments, bool batch, bool formatGiven, bool help, bool version) {
-  if (help || version) {
-    arguments.mode = help ? Mode::usage : Mode::version;
-    return {std::move(arguments), {}};
-  }
-  if (batch) {
-    if (arguments.explain) return failure("--explain cannot be used with --batch");
-    arguments.mode = Mode::batch;
-    return {std::move(arguments), {}};
-  }
-  if (formatGiven) return failure("--format only applies to --batch");
-  if (!arguments.header) return failure("--no-header only applies to --batch");
-  if (arguments.allRooms) return failure("--all-rooms only applies to --batch");
-  if (arguments.words.empty()) {
-    if (arguments.explain) return failure("--explain needs a hand");
-    return {std::move(arguments), {}};
-  }
-  const bool helpWord = arguments.words.size() == 1 && isHelpWord(arguments.words[0]);
-  arguments.mode = helpWord && !arguments.explain ? Mode::helpPages : Mode::hand;
-  return {std::move(arguments), {}};
-}
-
 }  // namespace
 
 bool isOption(std::string_view word) {
@@ -109,10 +106,72 @@ namespace {
 // What the options asked for, beyond the arguments themselves.
 struct Requests {
   bool batch = false;
+  bool deal = false;
   bool formatGiven = false;
   bool help = false;
   bool version = false;
 };
+
+// A decimal number of digits alone (no sign, no blank), if it fits.
+std::optional<std::uint64_t> decimalNumber(std::string_view text) {
+  std::uint64_t number = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return number;
+}
+
+std::optional<std::string> applyDealCount(std::string_view value, Arguments& arguments) {
+  const auto count = decimalNumber(value);
+  if (!count || *count < 1 || *count > static_cast<std::uint64_t>(kMaxDealCount)) {
+    return "invalid number of deals '" + std::string(value) + "' (1 to " +
+           std::to_string(kMaxDealCount) + ")";
+  }
+  arguments.dealCount = static_cast<long>(*count);
+  return std::nullopt;
+}
+
+std::optional<std::string> applySeed(std::string_view value, Arguments& arguments) {
+  arguments.seed = decimalNumber(value);
+  if (!arguments.seed) {
+    return "invalid seed '" + std::string(value) + "' (a whole number from 0 to " +
+           std::to_string(std::numeric_limits<std::uint64_t>::max()) + ")";
+  }
+  return std::nullopt;
+}
+
+// The mode the options and words ask for, once they have all been read.
+ParsedArguments settle(Arguments arguments, const Requests& requests) {
+  if (requests.help || requests.version) {
+    arguments.mode = requests.help ? Mode::usage : Mode::version;
+    return {std::move(arguments), {}};
+  }
+  if (arguments.seed && !requests.deal) return failure("--seed only applies to --deal");
+  if (requests.batch) {
+    if (requests.deal) return failure("--deal cannot be used with --batch");
+    if (arguments.explain) return failure("--explain cannot be used with --batch");
+    arguments.mode = Mode::batch;
+    return {std::move(arguments), {}};
+  }
+  if (requests.formatGiven) return failure("--format only applies to --batch");
+  if (!arguments.header) return failure("--no-header only applies to --batch");
+  if (arguments.allRooms) return failure("--all-rooms only applies to --batch");
+  if (requests.deal) {
+    if (arguments.explain) return failure("--explain cannot be used with --deal");
+    if (!arguments.words.empty()) {
+      return failure("--deal takes no hand ('" + arguments.words[0] + "')");
+    }
+    arguments.mode = Mode::deal;
+    return {std::move(arguments), {}};
+  }
+  if (arguments.words.empty()) {
+    if (arguments.explain) return failure("--explain needs a hand");
+    return {std::move(arguments), {}};
+  }
+  const bool helpWord = arguments.words.size() == 1 && isHelpWord(arguments.words[0]);
+  arguments.mode = helpWord && !arguments.explain ? Mode::helpPages : Mode::hand;
+  return {std::move(arguments), {}};
+}
 
 // Applies one option; the reason it cannot be, or nothing.
 std::optional<std::string> applyOption(OptionId id, std::optional<std::string_view> value,
@@ -138,6 +197,11 @@ std::optional<std::string> applyOption(OptionId id, std::optional<std::string_vi
     case OptionId::allRooms:
       arguments.allRooms = true;
       break;
+    case OptionId::deal:
+      requests.deal = true;
+      return applyDealCount(*value, arguments);
+    case OptionId::seed:
+      return applySeed(*value, arguments);
     case OptionId::quiet:
       arguments.quiet = true;
       break;
@@ -180,8 +244,7 @@ ParsedArguments parseArguments(std::span<const std::string_view> words) {
       return failure(std::move(*error));
     }
   }
-  return settle(std::move(arguments), requests.batch, requests.formatGiven, requests.help,
-                requests.version);
+  return settle(std::move(arguments), requests);
 }
 
 std::string usageText() {

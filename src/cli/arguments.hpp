@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,6 +18,7 @@ enum class Mode {
   helpPages,    // "?" or "h": the help pager, then the interactive program
   hand,         // a hand to evaluate
   batch,        // --batch
+  deal,         // --deal
   usage,        // --help
   version,      // --version
 };
@@ -26,9 +28,11 @@ struct Arguments {
   bool quiet = false;
   bool explain = false;
   BatchFormat format = BatchFormat::tsv;
-  bool header = true;              // false with --no-header
-  bool allRooms = false;           // --all-rooms
-  std::vector<std::string> words;  // the hand's words, or the batch's files
+  bool header = true;                 // false with --no-header
+  bool allRooms = false;              // --all-rooms
+  long dealCount = 0;                 // --deal's N
+  std::optional<std::uint64_t> seed;  // --seed: the random deals' seed
+  std::vector<std::string> words;     // the hand's words, or the batch's files
 };
 
 // Arguments, or why they make no sense.
@@ -36,6 +40,9 @@ struct ParsedArguments {
   std::optional<Arguments> arguments;
   std::string error;
 };
+
+// The most deals --deal writes in one run.
+inline constexpr long kMaxDealCount = 1'000'000'000;
 
 ParsedArguments parseArguments(std::span<const std::string_view> words);
 

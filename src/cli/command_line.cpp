@@ -6,6 +6,7 @@
 
 #include "batch/batch.hpp"
 #include "cli/arguments.hpp"
+#include "cli/deal_mode.hpp"
 #include "cli/hand_mode.hpp"
 #include "cli/system.hpp"
 
@@ -38,6 +39,8 @@ int runCommandLine(int argc, char** argv) {
       return exitCode(runBatch(
           {arguments.format, std::move(arguments.words), arguments.header, arguments.allRooms},
           {stdin, stdout, stderr}));
+    case Mode::deal:
+      return exitCode(writeRandomDeals(arguments.seed, arguments.dealCount, stdout, stderr));
     case Mode::hand: {
       const HandPrinting printing = handPrinting();
       return exitCode(evaluateHandWords(arguments.words, arguments.explain, printing.style, stdout,

@@ -10,14 +10,13 @@ namespace bidgauge {
 // resamples. Not for secrets.
 class RandomStream {
  public:
+  static constexpr std::uint64_t kIncrement = 0x9E3779B97F4A7C15u;
+
   explicit RandomStream(std::uint64_t seed) : state_(seed) {}
 
   std::uint64_t next() {
-    state_ += 0x9E3779B97F4A7C15u;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-    return z ^ (z >> 31);
+    state_ += kIncrement;
+    return mix(state_);
   }
 
   // A number in [0, bound), every value equally likely: draws whose
@@ -31,8 +30,22 @@ class RandomStream {
     }
   }
 
+  // SplitMix64's output function: the number a state gives.
+  static constexpr std::uint64_t mix(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+  }
+
  private:
   std::uint64_t state_;
 };
+
+// Number `index` (from 0) of the stream seeded with `seed`, without drawing
+// the ones before it: the seed of the index-th of many streams that must not
+// depend on each other's draws.
+constexpr std::uint64_t nthOfStream(std::uint64_t seed, std::uint64_t index) {
+  return RandomStream::mix(seed + (index + 1) * RandomStream::kIncrement);
+}
 
 }  // namespace bidgauge

@@ -106,19 +106,41 @@ TEST_P(ArgumentsRejected, SayWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Words, ArgumentsRejected,
-    ::testing::Values(Rejected{{"--frob"}, "unknown option '--frob'"},
-                      Rejected{{"AKQ", "-q"}, "unknown option '-q'"},
-                      Rejected{{"-AKQ"}, "unknown option '-AKQ'"},
-                      Rejected{{"--help=yes"}, "option '--help' takes no value"},
-                      Rejected{{"--batch", "--format"}, "option '--format' needs a value"},
-                      Rejected{{"--batch", "--format", "xml"},
-                               "unknown format 'xml' (tsv, csv or jsonl)"},
-                      Rejected{{"--no-header", "AKQ"}, "--no-header only applies to --batch"},
-                      Rejected{{"--all-rooms"}, "--all-rooms only applies to --batch"},
-                      Rejected{{"--format=jsonl", "AKQ"}, "--format only applies to --batch"},
-                      Rejected{{"--explain"}, "--explain needs a hand"},
-                      Rejected{{"--explain", "--batch"}, "--explain cannot be used with --batch"},
-                      Rejected{{"--frob", "--help"}, "unknown option '--frob'"}),
+    ::testing::Values(
+        Rejected{{"--frob"}, "unknown option '--frob'"},
+        Rejected{{"AKQ", "-q"}, "unknown option '-q'"}, Rejected{{"-AKQ"}, "unknown option '-AKQ'"},
+        Rejected{{"--help=yes"}, "option '--help' takes no value"},
+        Rejected{{"--batch", "--format"}, "option '--format' needs a value"},
+        Rejected{{"--batch", "--format", "xml"}, "unknown format 'xml' (tsv, csv or jsonl)"},
+        Rejected{{"--no-header", "AKQ"}, "--no-header only applies to --batch"},
+        Rejected{{"--all-rooms"}, "--all-rooms only applies to --batch"},
+        Rejected{{"--format=jsonl", "AKQ"}, "--format only applies to --batch"},
+        Rejected{{"--explain"}, "--explain needs a hand"},
+        Rejected{{"--explain", "--batch"}, "--explain cannot be used with --batch"},
+        Rejected{{"--frob", "--help"}, "unknown option '--frob'"},
+        Rejected{{"--deal"}, "option '--deal' needs a value"},
+        Rejected{{"--deal", "0"}, "invalid number of deals '0' (1 to 1000000000)"},
+        Rejected{{"--deal", "1000000001"},
+                 "invalid number of deals '1000000001' (1 to 1000000000)"},
+        Rejected{{"--deal=-3"}, "invalid number of deals '-3' (1 to 1000000000)"},
+        Rejected{{"--deal", "+3"}, "invalid number of deals '+3' (1 to 1000000000)"},
+        Rejected{{"--deal", "3x"}, "invalid number of deals '3x' (1 to 1000000000)"},
+        Rejected{{"--deal", ""}, "invalid number of deals '' (1 to 1000000000)"},
+        Rejected{{"--deal", "5", "--seed", "18446744073709551616"},
+                 "invalid seed '18446744073709551616' (a whole number from 0 to "
+                 "18446744073709551615)"},
+        Rejected{{"--deal", "5", "--seed", "-1"},
+                 "invalid seed '-1' (a whole number from 0 to "
+                 "18446744073709551615)"},
+        Rejected{{"--deal", "5", "--seed", " 1"},
+                 "invalid seed ' 1' (a whole number from 0 to "
+                 "18446744073709551615)"},
+        Rejected{{"--seed", "1"}, "--seed only applies to --deal"},
+        Rejected{{"--seed", "1", "--batch"}, "--seed only applies to --deal"},
+        Rejected{{"--deal", "5", "--batch"}, "--deal cannot be used with --batch"},
+        Rejected{{"--deal", "5", "AKQ"}, "--deal takes no hand ('AKQ')"},
+        Rejected{{"--deal", "5", "--explain"}, "--explain cannot be used with --deal"},
+        Rejected{{"--deal", "5", "--format=csv"}, "--format only applies to --batch"}),
     [](const ::testing::TestParamInfo<Rejected>& param) { return wordsName(param.param.words); });
 
 TEST(Arguments, BatchTakesCsvNoHeaderAndAllRooms) {
@@ -134,6 +156,27 @@ TEST(Arguments, BatchTakesCsvNoHeaderAndAllRooms) {
   EXPECT_FALSE(plain.arguments->allRooms);
 }
 
+TEST(Arguments, DealTakesItsCountAndSeed) {
+  struct DealCase {
+    std::vector<std::string_view> words;
+    long count;
+    std::optional<std::uint64_t> seed;
+  };
+  const DealCase cases[] = {
+      {{"--deal", "1"}, 1, std::nullopt},
+      {{"--deal=1000000000", "--seed", "0"}, 1'000'000'000, 0},
+      {{"--seed=18446744073709551615", "--deal", "0040"}, 40, ~std::uint64_t{0}},
+      {{"--deal", "3", "--quiet", "--deal", "7"}, 7, std::nullopt},
+  };
+  for (const DealCase& test : cases) {
+    const ParsedArguments parsed = parseArguments(test.words);
+    ASSERT_TRUE(parsed.arguments) << wordsName(test.words) << ": " << parsed.error;
+    EXPECT_EQ(parsed.arguments->mode, Mode::deal) << wordsName(test.words);
+    EXPECT_EQ(parsed.arguments->dealCount, test.count) << wordsName(test.words);
+    EXPECT_EQ(parsed.arguments->seed, test.seed) << wordsName(test.words);
+  }
+}
+
 TEST(IsOption, HyphenWordsAreVoidMarks) {
   for (const std::string_view word : {"-", "--", "---", "- AKQ", "-- x", "", "AKQ", "?", "a-b"}) {
     EXPECT_FALSE(isOption(word)) << word;
@@ -146,7 +189,7 @@ TEST(IsOption, HyphenWordsAreVoidMarks) {
 TEST(UsageText, ListsEveryOptionWithinEightyColumns) {
   const std::string usage = usageText();
   for (const char* option : {"--explain", "--batch", "--format", "--no-header", "--all-rooms",
-                             "--quiet", "--help", "--version"}) {
+                             "--deal", "--seed", "--quiet", "--help", "--version"}) {
     EXPECT_NE(usage.find(std::string("\n  ") + option), std::string::npos) << option;
   }
   std::size_t start = 0;

@@ -114,6 +114,18 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              "bidgauge: unknown format 'xml' (tsv, csv or jsonl)\n"
              "Try 'bidgauge --help' for more information.\n"},
+        Case{"BadDealCount",
+             {"--deal", "many"},
+             2,
+             "",
+             "bidgauge: invalid number of deals 'many' (1 to 1000000000)\n"
+             "Try 'bidgauge --help' for more information.\n"},
+        Case{"BadSeed",
+             {"--deal", "5", "--seed", "0x10"},
+             2,
+             "",
+             "bidgauge: invalid seed '0x10' (a whole number from 0 to 18446744073709551615)\n"
+             "Try 'bidgauge --help' for more information.\n"},
         Case{"MissingFile",
              {"--batch", "/nonexistent/hands.txt"},
              2,

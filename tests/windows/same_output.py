@@ -2,8 +2,8 @@
 """bidgauge.exe under wine writes the same bytes as the native program: every
 batch data file in each output format, standard input with CR LF and a Ctrl+Z,
 a Unicode file name, a missing file, hands with and without --explain, an
-invalid hand, and the option texts. Standard output, standard error and the
-exit status must all agree.
+invalid hand, seeded random deals, and the option texts. Standard output,
+standard error and the exit status must all agree.
 
 Usage: same_output.py NATIVE_PROGRAM WINDOWS_PROGRAM   (wine set up by run.sh)
 """
@@ -72,6 +72,7 @@ def cases(data_files, unicode_dir):
     yield "a strong hand with --explain", ["--explain", "AKQJ", "AKQ", "AKQ", "AKQ"], ROOT, b""
     yield "an incomplete hand", ["KQ7543", "QT2"], ROOT, b""
     yield "a card twice", ["AA", "KQJ", "T98", "76543"], ROOT, b""
+    yield "--deal 50 --seed 7", ["--deal", "50", "--seed", "7"], ROOT, b""
     yield "--help", ["--help"], ROOT, b""
     yield "--version", ["--version"], ROOT, b""
     yield "an unknown option", ["--frobnicate"], ROOT, b""
