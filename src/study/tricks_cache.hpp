@@ -15,7 +15,9 @@ namespace bidgauge {
 // deal string (North first, "N:AKQ.T98.765.432 ..."), a blank, and 20
 // characters of tricks, then '\n':
 //
-//   N:AKQ2.K3.A854.762 T3.AQ97.KQ.QJT85 J984.JT842.96.K4 765.65.JT732.A93 98a97...
+//   N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432 0d0d00d0d000d0d00d0d
+//
+// (each seat holding one whole suit)
 //
 // Character 5 * declarer + strain, declarers in the order N, S, E, W and
 // strains NT, S, H, D, C (the layout of PBN's DoubleDummyTricks tag), is the

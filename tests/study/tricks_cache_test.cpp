@@ -62,6 +62,21 @@ TEST(CacheLine, SplitsTheTricksFieldOffTheDealString) {
   EXPECT_FALSE(splitCacheLine(std::string(kSuitDeal) + " d0d0d0d0d0d0d0d0d0dx"));
 }
 
+TEST(CacheLine, ReadsTheDealOfOneSuitEach) {
+  // Each side takes every trick in its own suits and none in notrump, where
+  // the opening leader runs a suit.
+  const std::string line = std::string(kSuitDeal) + " 0d0d00d0d000d0d00d0d\n";
+  const StudyInput read = readText(line);
+  ASSERT_EQ(read.deals.size(), 1u);
+  const DealTricks& tricks = read.deals[0].tricks;
+  EXPECT_EQ(tricks.tricks[kNotrump], (std::array<std::int8_t, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(tricks.tricks[kSpades], (std::array<std::int8_t, 4>{13, 0, 13, 0}));
+  EXPECT_EQ(tricks.tricks[kHearts], (std::array<std::int8_t, 4>{0, 13, 0, 13}));
+  EXPECT_EQ(tricks.tricks[kDiamonds], (std::array<std::int8_t, 4>{13, 0, 13, 0}));
+  EXPECT_EQ(tricks.tricks[kClubs], (std::array<std::int8_t, 4>{0, 13, 0, 13}));
+  EXPECT_EQ(cacheLine(read.deals[0]), line);
+}
+
 std::vector<SolvedDeal> someSolvedDeals() {
   const StudyInput read = readText(std::string(kClubDeal) + "\n" + std::string(kSuitDeal) + "\n");
   std::vector<SolvedDeal> deals = read.deals;
