@@ -87,6 +87,10 @@ class InputReader {
     if (text.size() != untrimmed.size() && holdQuick(text, line.number)) return;
     const LineHands hands = readHandsOfLine(text, trimmed.firstPosition);
     for (const std::string& error : hands.deal.errors) report(line.number, error);
+    // A hand alone has no seat.
+    if (hands.deal.count > 0 && hands.deal.seats[0].seat != 0) {
+      sink_.deal(hands.deal, {hands.board, line.number, {}});
+    }
     for (int i = 0; i < hands.deal.count; ++i) {
       const SeatHand& seat = hands.deal.seats[static_cast<std::size_t>(i)];
       emit({hands.board, seat.seat, seat.hand, line.number});
@@ -123,6 +127,7 @@ class InputReader {
     for (const LinDeal& deal : deals) {
       for (const std::string& error : deal.deal.errors) report(deal.line, error);
       if (recentDeals_ != nullptr && recentDeals_->repeats(deal)) continue;
+      if (deal.deal.count > 0) sink_.deal(deal.deal, {deal.board, deal.line, {}});
       for (int i = 0; i < deal.deal.count; ++i) {
         const SeatHand& seat = deal.deal.seats[static_cast<std::size_t>(i)];
         emit({deal.board, seat.seat, seat.hand, deal.line});
@@ -132,10 +137,17 @@ class InputReader {
 
   void onPbnLine(const Trimmed& line, long number) {
     if (line.text.empty() && !scanner_.midway()) return endGame();
+    if (sectionOpen_ && !scanner_.midway() && !startsPbn(line.text)) {
+      gameTags_.back().section.emplace_back(line.text);
+      return;
+    }
     for (const ScannedTag& tag : scanner_.scan(line.text, number, line.firstPosition)) onTag(tag);
   }
 
   void onTag(const ScannedTag& tag) {
+    // A tag's section runs to the next tag.
+    sectionOpen_ = tag.wellFormed && sink_.keepsTag(tag.name);
+    if (sectionOpen_) gameTags_.push_back({tag.name, tag.value, tag.line, {}});
     if (tag.name != "Deal" && tag.name != "Board") {
       if (sameLetters(tag.name, "Deal") || sameLetters(tag.name, "Board")) {
         warn(tag.line, "tag \"" + tag.name + "\" passed over: tag names are case-sensitive");
@@ -173,12 +185,17 @@ class InputReader {
 
   void endGame() {
     flushDeal();
+    gameTags_.clear();
+    sectionOpen_ = false;
     board_.reset();
     gameHasBoard_ = false;
   }
 
   void flushDeal() {
     if (!deal_) return;
+    if (deal_->count > 0) sink_.deal(*deal_, {board_, dealLine_, gameTags_});
+    gameTags_.clear();
+    sectionOpen_ = false;
     for (int i = 0; i < deal_->count; ++i) {
       const SeatHand& seat = deal_->seats[static_cast<std::size_t>(i)];
       emit({board_, seat.seat, seat.hand, dealLine_});
@@ -240,6 +257,10 @@ class InputReader {
   bool gameHasBoard_ = false;
   std::optional<DealHands> deal_;
   long dealLine_ = 0;
+  // The tags of the game the sink keeps; the last one's section is open
+  // while the lines after it are no tags.
+  std::vector<GameTag> gameTags_;
+  bool sectionOpen_ = false;
 };
 
 // Rows written in the requested format, messages as "FILE:LINE: message".

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "batch/deal.hpp"
 #include "batch/exit_status.hpp"
 #include "batch/row_format.hpp"
 
@@ -33,6 +35,22 @@ struct BatchStreams {
 // warned about.
 ExitStatus runBatch(const BatchRequest& request, const BatchStreams& streams);
 
+// A tag of a PBN game kept for BatchSink::deal, with the lines of its
+// section when it has one (the rows of a table tag such as a score table).
+struct GameTag {
+  std::string name;
+  std::string value;
+  long line = 0;
+  std::vector<std::string> section;
+};
+
+// Where a deal read whole was found.
+struct DealPlace {
+  std::optional<long> board;
+  long line = 0;
+  std::span<const GameTag> tags;  // of its PBN game, those the sink keeps
+};
+
 // Where the rows and messages of one input go, in input order.
 class BatchSink {
  public:
@@ -45,6 +63,12 @@ class BatchSink {
   virtual void invalid(long line, std::string_view message) = 0;
   // Something read that may not be what the writer meant; rows go on.
   virtual void warning(long line, std::string_view message) = 0;
+  // A deal read whole, from a deal string or generator line, a LIN md|
+  // field or a PBN Deal tag, just before its rows: for readers that want
+  // the deal rather than its hands. Hands read alone give none.
+  virtual void deal(const DealHands& /*deal*/, const DealPlace& /*place*/) {}
+  // Whether deal() is to be given the PBN tags of this name, with their sections.
+  virtual bool keepsTag(std::string_view /*name*/) const { return false; }
 };
 
 struct BatchInputRead {
