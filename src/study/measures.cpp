@@ -22,12 +22,14 @@ struct SampleColumns {
   std::vector<std::array<PatternClass, kHandsPerSide>> patterns;
 };
 
-SampleColumns columnsOf(const std::vector<PartnershipSample>& samples) {
+// The samples of the even deals (fit) or of the odd ones (test) as columns.
+SampleColumns columnsOf(const std::vector<PartnershipSample>& samples, bool fit) {
   SampleColumns columns;
+  long lastDeal = 0;
   for (const PartnershipSample& sample : samples) {
-    const bool newDeal =
-        columns.deal.empty() || samples[columns.deal.size() - 1].deal != sample.deal;
-    if (newDeal) ++columns.deals;
+    if ((sample.deal % 2 == 0) != fit) continue;
+    if (columns.deal.empty() || sample.deal != lastDeal) ++columns.deals;
+    lastDeal = sample.deal;
     columns.deal.push_back(columns.deals - 1);
     for (std::size_t m = 0; m < kMethodCount; ++m) columns.count[m].push_back(sample.count[m]);
     for (std::size_t t = 0; t < kTargetCount; ++t) {
@@ -85,23 +87,17 @@ TargetResults measureTarget(const SampleColumns& fit, const SampleColumns& test,
 StudyResults measureStudy(std::span<const SolvedDeal> deals, int resamples,
                           std::uint64_t bootstrapSeed) {
   std::vector<PartnershipSample> all;
-  std::vector<PartnershipSample> fitSamples;
-  std::vector<PartnershipSample> testSamples;
   all.reserve(deals.size() * kSideCount);
   for (const SolvedDeal& deal : deals) {
-    auto& half = deal.number % 2 == 0 ? fitSamples : testSamples;
-    for (const PartnershipSample& sample : partnershipSamples(deal)) {
-      all.push_back(sample);
-      half.push_back(sample);
-    }
+    for (const PartnershipSample& sample : partnershipSamples(deal)) all.push_back(sample);
   }
-  const SampleColumns fit = columnsOf(fitSamples);
-  const SampleColumns test = columnsOf(testSamples);
+  const SampleColumns fit = columnsOf(all, true);
+  const SampleColumns test = columnsOf(all, false);
 
   StudyResults results;
   results.deals = static_cast<long>(deals.size());
-  results.fitSamples = static_cast<long>(fitSamples.size());
-  results.testSamples = static_cast<long>(testSamples.size());
+  results.fitSamples = static_cast<long>(fit.deal.size());
+  results.testSamples = static_cast<long>(test.deal.size());
   results.bootstrapSeed = bootstrapSeed;
   results.resamples = resamples;
   for (std::size_t t = 0; t < kTargetCount; ++t) {
