@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "study/inline_svg.hpp"
 #include "study/report_json.hpp"
 #include "study/report_numbers.hpp"
+#include "study/report_templates.hpp"
 #include "study/report_text.hpp"
 #include "study/report_tsv.hpp"
 #include "study/sample_results.hpp"
@@ -180,6 +182,21 @@ TEST(ReportTsv, EveryTableHasItsColumnsOnEveryRow) {
   EXPECT_EQ(honorTricks[1], "Honor Tricks");
   EXPECT_EQ(honorTricks[2], "-0.75");                      // -2.5 + 1 + 3 * 0.25
   EXPECT_EQ(fieldsOf(linesOf(files[4].text)[2])[2], "1");  // Zar agrees with itself
+}
+
+TEST(ReportHtml, DrawingsKeepTheirOwnIdsOnOnePage) {
+  const std::string svg =
+      "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\">"
+      "<path id='gpPt0' stroke='#1f4e8c'/><use xlink:href='#gpPt0'/>"
+      "<clipPath id=\"gpClip\"/><g clip-path=\"url(#gpClip)\" grid='a'/></svg>\n";
+  EXPECT_EQ(inlineSvg(svg, "p1-"),
+            "<svg xmlns=\"http://www.w3.org/2000/svg\">"
+            "<path id='p1-gpPt0' stroke='#1f4e8c'/><use xlink:href='#p1-gpPt0'/>"
+            "<clipPath id=\"p1-gpClip\"/><g clip-path=\"url(#p1-gpClip)\" grid='a'/></svg>\n");
+}
+
+TEST(ReportHtml, TemplateFieldsAreFilledOnceEach) {
+  EXPECT_EQ(fillTemplate("a @X@ b @Y@ @X@ c@", {{"@X@", "@Y@"}, {"@Y@", "2"}}), "a @Y@ b 2 @Y@ c@");
 }
 
 }  // namespace
