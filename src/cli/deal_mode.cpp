@@ -17,11 +17,9 @@ ExitStatus writeRandomDeals(std::optional<std::uint64_t> seed, long count, std::
     std::fprintf(err, "bidgauge: seed %s (repeat with --seed %s)\n", text.c_str(), text.c_str());
   }
   OutputBuffer buffer(out);
-  std::string line;
   for (long index = 0; index < count && !buffer.failed(); ++index) {
-    line = dealString(randomDeal(*seed, static_cast<std::uint64_t>(index)));
-    line += '\n';
-    buffer.append(line);
+    buffer.append(dealString(randomDeal(*seed, static_cast<std::uint64_t>(index))));
+    buffer.append("\n");
   }
   if (!buffer.flush()) {
     std::fprintf(err, "bidgauge: cannot write the output: %s\n", std::strerror(buffer.error()));

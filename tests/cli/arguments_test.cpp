@@ -122,7 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{{"--deal", "0"}, "invalid number of deals '0' (1 to 1000000000)"},
         Rejected{{"--deal", "1000000001"},
                  "invalid number of deals '1000000001' (1 to 1000000000)"},
-        Rejected{{"--deal=-3"}, "invalid number of deals '-3' (1 to 1000000000)"},
         Rejected{{"--deal", "+3"}, "invalid number of deals '+3' (1 to 1000000000)"},
         Rejected{{"--deal", "3x"}, "invalid number of deals '3x' (1 to 1000000000)"},
         Rejected{{"--deal", ""}, "invalid number of deals '' (1 to 1000000000)"},
@@ -132,11 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{{"--deal", "5", "--seed", "-1"},
                  "invalid seed '-1' (a whole number from 0 to "
                  "18446744073709551615)"},
-        Rejected{{"--deal", "5", "--seed", " 1"},
-                 "invalid seed ' 1' (a whole number from 0 to "
-                 "18446744073709551615)"},
         Rejected{{"--seed", "1"}, "--seed only applies to --deal"},
-        Rejected{{"--seed", "1", "--batch"}, "--seed only applies to --deal"},
         Rejected{{"--deal", "5", "--batch"}, "--deal cannot be used with --batch"},
         Rejected{{"--deal", "5", "AKQ"}, "--deal takes no hand ('AKQ')"},
         Rejected{{"--deal", "5", "--explain"}, "--explain cannot be used with --deal"},
