@@ -1,6 +1,7 @@
 # Thin wrapper over the CMake presets. `make` and `make run` build the program
 # alone; `make test` builds and runs everything. Builds use every core.
-.PHONY: all build run test test-release test-asan bench fuzz lint install clean web web-test
+.PHONY: all build run test test-release test-asan bench fuzz lint install clean web web-test \
+        mpi mpi-test
 
 JOBS ?= $(shell nproc)
 # CMake's own makefiles run below this one; keep their directory lines out.
@@ -44,6 +45,15 @@ install:
 	cmake --build --preset default --target bidgauge_installed --parallel $(JOBS)
 	cmake --install build --strip $(if $(PREFIX),--prefix $(PREFIX))
 
+# The program with a study spread over the processes mpirun starts, in
+# build-mpi/; its test runs a small study alone and in three processes.
+mpi:
+	cmake --preset mpi >/dev/null
+	cmake --build --preset mpi --target bidgauge --parallel $(JOBS)
+
+mpi-test: mpi
+	tests/study/mpi_same_output.sh build-mpi/bidgauge
+
 # The web page and the JavaScript module, in build-web/site.
 web:
 	cmake --preset web >/dev/null
@@ -61,7 +71,7 @@ web/node_modules: web/package.json web/package-lock.json
 	touch web/node_modules
 
 clean:
-	rm -rf build build-asan build-fuzz build-web
+	rm -rf build build-asan build-fuzz build-web build-mpi
 
 # The library's cost per hand: C API (Google Benchmark), then Python's evaluate_many.
 .PHONY: bench-lib

@@ -15,6 +15,10 @@ enum class OptionId {
   allRooms,
   deal,
   seed,
+  study,
+  deals,
+  report,
+  cache,
   quiet,
   help,
   version
@@ -27,7 +31,7 @@ struct OptionInfo {
   std::string_view help;
 };
 
-constexpr std::array<OptionInfo, 10> kOptions = {{
+constexpr std::array<OptionInfo, 14> kOptions = {{
     {OptionId::explain, "--explain", "", "after the results, show what each method counted"},
     {OptionId::batch, "--batch", "", "evaluate the hands in each FILE, or on standard input"},
     {OptionId::format, "--format", "FORMAT", "batch output: tsv (the default), csv or jsonl"},
@@ -35,6 +39,10 @@ constexpr std::array<OptionInfo, 10> kOptions = {{
     {OptionId::allRooms, "--all-rooms", "", "LIN: rows again for each room that repeats a deal"},
     {OptionId::deal, "--deal", "N", "write N random deals, a deal string a line"},
     {OptionId::seed, "--seed", "S", "the random deals' seed, to repeat a run"},
+    {OptionId::study, "--study", "", "which count predicts tricks: study the deals in FILE"},
+    {OptionId::deals, "--deals", "N", "study N random deals instead of a FILE's"},
+    {OptionId::report, "--report", "DIR", "study: also write tables, plots and a page to DIR"},
+    {OptionId::cache, "--cache", "FILE", "study: the solved deals' file (study.tricks)"},
     {OptionId::quiet, "--quiet", "", "no sound in the interactive program"},
     {OptionId::help, "--help", "", "show this help and exit"},
     {OptionId::version, "--version", "", "show the version and exit"},
@@ -47,6 +55,8 @@ constexpr std::string_view kUsageHead =
     "       bidgauge --batch [--format tsv|csv|jsonl] [--no-header] [--all-rooms]\n"
     "                        [FILE...]\n"
     "       bidgauge --deal N [--seed S]\n"
+    "       bidgauge --study [FILE...] | --deals N [--seed S] [--report DIR]\n"
+    "                        [--cache FILE]\n"
     "\n"
     "Shows four opening-bid valuations of a bridge hand side by side: the KnR count,\n"
     "Zar Points, Kleinman Points and Culbertson Honor Tricks. Without a hand it\n"
@@ -63,6 +73,11 @@ constexpr std::string_view kUsageHead =
     "--deal writes N random deals (up to 1000000000) in the form --batch reads. The\n"
     "same seed S (0 to 18446744073709551615) gives the same deals on every system;\n"
     "without one, the seed used is printed on standard error.\n"
+    "\n"
+    "--study finds how well each count predicts double-dummy tricks: it reads the\n"
+    "whole deals of each FILE (or makes N random ones with --deals), solves what\n"
+    "they do not carry, keeps the tricks in the cache file for the next run, and\n"
+    "prints the fitted lines and their errors.\n"
     "\n"
     "Options:\n";
 
@@ -107,6 +122,7 @@ namespace {
 struct Requests {
   bool batch = false;
   bool deal = false;
+  bool study = false;
   bool formatGiven = false;
   bool help = false;
   bool version = false;
@@ -121,13 +137,13 @@ std::optional<std::uint64_t> decimalNumber(std::string_view text) {
   return number;
 }
 
-std::optional<std::string> applyDealCount(std::string_view value, Arguments& arguments) {
+std::optional<std::string> applyDealCount(std::string_view value, long& dealCount) {
   const auto count = decimalNumber(value);
   if (!count || *count < 1 || *count > static_cast<std::uint64_t>(kMaxDealCount)) {
     return "invalid number of deals '" + std::string(value) + "' (1 to " +
            std::to_string(kMaxDealCount) + ")";
   }
-  arguments.dealCount = static_cast<long>(*count);
+  dealCount = static_cast<long>(*count);
   return std::nullopt;
 }
 
@@ -140,12 +156,39 @@ std::optional<std::string> applySeed(std::string_view value, Arguments& argument
   return std::nullopt;
 }
 
+ParsedArguments settleStudy(Arguments arguments, const Requests& requests) {
+  if (requests.batch || requests.deal) {
+    return failure(std::string(requests.batch ? "--batch" : "--deal") +
+                   " cannot be used with --study");
+  }
+  if (arguments.explain) return failure("--explain cannot be used with --study");
+  const bool random = arguments.study.randomDeals > 0;
+  if (random && !arguments.words.empty()) {
+    return failure("--deals makes its deals: no FILE ('" + arguments.words[0] + "')");
+  }
+  if (arguments.seed && !random) return failure("--seed only applies to --deal and --deals");
+  if (arguments.study.reportDir && arguments.study.reportDir->empty()) {
+    return failure("--report needs a folder");
+  }
+  if (arguments.study.cachePath && arguments.study.cachePath->empty()) {
+    return failure("--cache needs a file");
+  }
+  arguments.mode = Mode::study;
+  return {std::move(arguments), {}};
+}
+
 // The mode the options and words ask for, once they have all been read.
 ParsedArguments settle(Arguments arguments, const Requests& requests) {
   if (requests.help || requests.version) {
     arguments.mode = requests.help ? Mode::usage : Mode::version;
     return {std::move(arguments), {}};
   }
+  const bool studyOptions = arguments.study.reportDir || arguments.study.cachePath;
+  if (studyOptions && !requests.study) {
+    return failure(std::string(arguments.study.reportDir ? "--report" : "--cache") +
+                   " only applies to --study");
+  }
+  if (requests.study) return settleStudy(std::move(arguments), requests);
   if (arguments.seed && !requests.deal) return failure("--seed only applies to --deal");
   if (requests.batch) {
     if (requests.deal) return failure("--deal cannot be used with --batch");
@@ -199,7 +242,19 @@ std::optional<std::string> applyOption(OptionId id, std::optional<std::string_vi
       break;
     case OptionId::deal:
       requests.deal = true;
-      return applyDealCount(*value, arguments);
+      return applyDealCount(*value, arguments.dealCount);
+    case OptionId::study:
+      requests.study = true;
+      break;
+    case OptionId::deals:
+      requests.study = true;
+      return applyDealCount(*value, arguments.study.randomDeals);
+    case OptionId::report:
+      arguments.study.reportDir = *value;
+      break;
+    case OptionId::cache:
+      arguments.study.cachePath = *value;
+      break;
     case OptionId::seed:
       return applySeed(*value, arguments);
     case OptionId::quiet:

@@ -19,8 +19,16 @@ enum class Mode {
   hand,         // a hand to evaluate
   batch,        // --batch
   deal,         // --deal
+  study,        // --study or --deals
   usage,        // --help
   version,      // --version
+};
+
+// What a study is asked to do, beyond its files.
+struct StudyRequest {
+  long randomDeals = 0;  // --deals N: study N random deals rather than files
+  std::optional<std::string> reportDir;
+  std::optional<std::string> cachePath;
 };
 
 struct Arguments {
@@ -32,7 +40,8 @@ struct Arguments {
   bool allRooms = false;              // --all-rooms
   long dealCount = 0;                 // --deal's N
   std::optional<std::uint64_t> seed;  // --seed: the random deals' seed
-  std::vector<std::string> words;     // the hand's words, or the batch's files
+  StudyRequest study;
+  std::vector<std::string> words;  // the hand's words, or the batch's or study's files
 };
 
 // Arguments, or why they make no sense.

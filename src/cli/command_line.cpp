@@ -8,6 +8,7 @@
 #include "cli/arguments.hpp"
 #include "cli/deal_mode.hpp"
 #include "cli/hand_mode.hpp"
+#include "cli/study_mode.hpp"
 #include "cli/system.hpp"
 
 namespace bidgauge {
@@ -41,6 +42,8 @@ int runCommandLine(int argc, char** argv) {
           {stdin, stdout, stderr}));
     case Mode::deal:
       return exitCode(writeRandomDeals(arguments.seed, arguments.dealCount, stdout, stderr));
+    case Mode::study:
+      return exitCode(runStudy(arguments.study, arguments.words, arguments.seed, stdout, stderr));
     case Mode::hand: {
       const HandPrinting printing = handPrinting();
       return exitCode(evaluateHandWords(arguments.words, arguments.explain, printing.style, stdout,
