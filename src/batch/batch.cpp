@@ -85,15 +85,20 @@ class InputReader {
     if (isLinLine(text)) return onLinLine(trimmed, line, reader);
     // The untrimmed line was tried first.
     if (text.size() != untrimmed.size() && holdQuick(text, line.number)) return;
-    const LineHands hands = readHandsOfLine(text, trimmed.firstPosition);
-    for (const std::string& error : hands.deal.errors) report(line.number, error);
+    onHandsLine(trimmed, line.number);
+  }
+
+  // A line of one hand or one deal, not read quickly.
+  void onHandsLine(const Trimmed& line, long number) {
+    const LineHands hands = readHandsOfLine(line.text, line.firstPosition);
+    for (const std::string& error : hands.deal.errors) report(number, error);
     // A hand alone has no seat.
     if (hands.deal.count > 0 && hands.deal.seats[0].seat != 0) {
-      sink_.deal(hands.deal, {hands.board, line.number, {}});
+      sink_.deal(hands.deal, {hands.board, number, {}});
     }
     for (int i = 0; i < hands.deal.count; ++i) {
       const SeatHand& seat = hands.deal.seats[static_cast<std::size_t>(i)];
-      emit({hands.board, seat.seat, seat.hand, line.number});
+      emit({hands.board, seat.seat, seat.hand, number});
     }
   }
 

@@ -119,9 +119,11 @@ int readCache(std::FILE* in, std::string_view name, StudyInput& into) {
       continue;
     }
     const std::optional<CacheLineParts> parts = splitCacheLine(text);
-    std::string error;
     std::optional<DealHands> read;
-    if (parts) read = readDealString(parts->deal, 1, error);
+    if (parts) {
+      std::string error;  // told as the line's being no cache line
+      read = readDealString(parts->deal, 1, error);
+    }
     const std::optional<WholeDeal> whole = read ? wholeDealOf(*read) : std::nullopt;
     if (!whole) {
       messages.passOver(line.number,

@@ -43,7 +43,7 @@ std::string tricksField(const DealTricks& tricks) {
   std::string field(kTricksFieldSize, '-');
   for (std::size_t i = 0; i < kTricksFieldSize; ++i) {
     const FieldPlace place = placeOf(i);
-    const int taken = tricks.tricks[place.strain][place.declarer];
+    const std::int8_t taken = tricks.tricks[place.strain][place.declarer];
     if (taken >= 0 && taken <= kMostTricks) field[i] = kDigits[static_cast<std::size_t>(taken)];
   }
   return field;
