@@ -74,11 +74,6 @@ std::string lineCell(const HeldOutFit& fit) {
   return twoPlaces(fit.intercept) + sign + fixedNumber(std::abs(fit.slope), 3) + " &times; count";
 }
 
-constexpr const char* kTargetTitles[kTargetCount] = {
-    "Notrump tricks by the partnership's better declarer",
-    "Tricks in the partnership's longest suit by its better declarer",
-};
-
 std::string fitTables(const StudyResults& results) {
   std::string out;
   for (int target = 0; target < kTargetCount; ++target) {
@@ -96,7 +91,8 @@ std::string fitTables(const StudyResults& results) {
                                 ? std::string("(the baseline)")
                                 : estimateCell(fit.deviationOverPoints, twoPlaces, true)});
     }
-    out += "<h3>" + std::string(kTargetTitles[target]) + "</h3>\n" + render(table);
+    out += "<h3>" + std::string(kTargetTitles[static_cast<std::size_t>(target)]) + "</h3>\n" +
+           render(table);
   }
   return out;
 }

@@ -16,6 +16,10 @@ inline constexpr std::array<std::string_view, kTargetCount> kTargetNames = {"not
 // For file names and keys: no spaces.
 inline constexpr std::array<std::string_view, kTargetCount> kTargetKeys = {"notrump",
                                                                            "longest_suit"};
+// What each target is, as the title of its table.
+inline constexpr std::array<std::string_view, kTargetCount> kTargetTitles = {
+    "Notrump tricks by the partnership's better declarer",
+    "Tricks in the partnership's longest suit by its better declarer"};
 inline constexpr int kPointsMethod = static_cast<int>(Method::fourThreeTwoOne);
 
 inline std::string_view methodName(int method) {

@@ -19,11 +19,6 @@ std::string heading(const StudyResults& results) {
          " bootstrap resamples,\nseed " + std::to_string(results.bootstrapSeed) + ".\n";
 }
 
-constexpr const char* kTargetTitles[kTargetCount] = {
-    "Notrump tricks by the partnership's better declarer",
-    "Tricks in the partnership's longest suit by its better declarer",
-};
-
 constexpr const char* kFitLegend =
     "a + b * count: the line fitted on the even deals; count: the partnership's two hands "
     "together.\n"
@@ -103,7 +98,7 @@ std::string studyTable(const StudyResults& results) {
   std::string out = heading(results);
   for (int target = 0; target < kTargetCount; ++target) {
     out += "\n";
-    out += kTargetTitles[target];
+    out += kTargetTitles[static_cast<std::size_t>(target)];
     out += "\n";
     out += fitTable(results.targets[static_cast<std::size_t>(target)]);
   }
