@@ -59,7 +59,7 @@ inline StrainSet strainsToSolve(const WholeDeal& deal) {
   StrainSet strains = 1u << kNotrump;
   for (int side = 0; side < 2; ++side) {
     const Hand& first = deal.hands[static_cast<std::size_t>(side)];
-    const Hand& second = deal.hands[static_cast<std::size_t>(side + 2)];
+    const Hand& second = deal.hands[static_cast<std::size_t>(side) + 2];
     int longest = 0;
     for (int suit = 0; suit < kSuitCount; ++suit) {
       const auto s = static_cast<std::size_t>(suit);
