@@ -1,6 +1,7 @@
 #include "study/partnership_sample.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,9 @@ namespace {
 
 constexpr std::array<std::string_view, kPatternClassCount> kPatternNames = {
     "4-3-3-3", "4-4-3-2", "4-4-4-1", "5-3-3-2", "5-4-x-x", "6-x-x-x", "7+", "two-suiter", "void"};
+
+// DealTricks::kUnknown, as the targets' int.
+constexpr int kUnknownTricks = -1;
 
 struct HandSample {
   std::array<double, kMethodCount> values{};
@@ -63,25 +67,25 @@ std::string_view patternName(PatternClass pattern) {
 
 int betterDeclarerTricks(const DealTricks& tricks, int strain, int side) {
   const auto& byDeclarer = tricks.tricks[static_cast<std::size_t>(strain)];
-  const int first = byDeclarer[static_cast<std::size_t>(side)];
-  const int second = byDeclarer[static_cast<std::size_t>(side + 2)];
-  if (first < 0 || second < 0) return DealTricks::kUnknown;
-  return std::max(first, second);
+  const std::int8_t first = byDeclarer[static_cast<std::size_t>(side)];
+  const std::int8_t second = byDeclarer[static_cast<std::size_t>(side) + 2];
+  if (first < 0 || second < 0) return kUnknownTricks;
+  return static_cast<int>(std::max(first, second));
 }
 
 int longestSuitTricks(const WholeDeal& deal, const DealTricks& tricks, int side) {
   const Hand& first = deal.hands[static_cast<std::size_t>(side)];
-  const Hand& second = deal.hands[static_cast<std::size_t>(side + 2)];
+  const Hand& second = deal.hands[static_cast<std::size_t>(side) + 2];
   std::array<int, kSuitCount> lengths{};
   for (std::size_t suit = 0; suit < kSuitCount; ++suit) {
     lengths[suit] = first.suitLength[suit] + second.suitLength[suit];
   }
   const int longest = *std::max_element(lengths.begin(), lengths.end());
-  int best = DealTricks::kUnknown;
+  int best = kUnknownTricks;
   for (int suit = 0; suit < kSuitCount; ++suit) {
     if (lengths[static_cast<std::size_t>(suit)] != longest) continue;
     const int taken = betterDeclarerTricks(tricks, suit, side);
-    if (taken < 0) return DealTricks::kUnknown;
+    if (taken < 0) return kUnknownTricks;
     best = std::max(best, taken);
   }
   return best;
@@ -93,7 +97,8 @@ std::array<PartnershipSample, kSideCount> partnershipSamples(const SolvedDeal& s
     PartnershipSample& sample = samples[static_cast<std::size_t>(side)];
     sample.deal = solved.number;
     for (int hand = 0; hand < kHandsPerSide; ++hand) {
-      const Hand& cards = solved.deal.hands[static_cast<std::size_t>(side + 2 * hand)];
+      const Hand& cards =
+          solved.deal.hands[static_cast<std::size_t>(side) + 2 * static_cast<std::size_t>(hand)];
       const HandSample values = handSample(cards);
       for (std::size_t method = 0; method < kMethodCount; ++method) {
         sample.count[method] += values.values[method];
