@@ -67,7 +67,9 @@ inline StrainSet strainsToSolve(const WholeDeal& deal) {
     }
     for (int suit = 0; suit < kSuitCount; ++suit) {
       const auto s = static_cast<std::size_t>(suit);
-      if (first.suitLength[s] + second.suitLength[s] == longest) strains |= 1u << suit;
+      if (first.suitLength[s] + second.suitLength[s] == longest) {
+        strains = static_cast<StrainSet>(strains | 1u << suit);
+      }
     }
   }
   return strains;
