@@ -10,7 +10,9 @@ StrainSet strainsMissing(const SolvedDeal& solved) {
   const StrainSet asked = strainsToSolve(solved.deal);
   StrainSet missing = 0;
   for (int strain = 0; strain < kStrainCount; ++strain) {
-    if (((asked >> strain) & 1u) != 0 && !solved.tricks.known(strain)) missing |= 1u << strain;
+    if (((asked >> strain) & 1u) != 0 && !solved.tricks.known(strain)) {
+      missing = static_cast<StrainSet>(missing | 1u << strain);
+    }
   }
   return missing;
 }
