@@ -135,7 +135,17 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{{"--deal", "5", "--batch"}, "--deal cannot be used with --batch"},
         Rejected{{"--deal", "5", "AKQ"}, "--deal takes no hand ('AKQ')"},
         Rejected{{"--deal", "5", "--explain"}, "--explain cannot be used with --deal"},
-        Rejected{{"--deal", "5", "--format=csv"}, "--format only applies to --batch"}),
+        Rejected{{"--deal", "5", "--format=csv"}, "--format only applies to --batch"},
+        Rejected{{"--report", "out"}, "--report only applies to --study"},
+        Rejected{{"--batch", "--cache", "c"}, "--cache only applies to --study"},
+        Rejected{{"--study", "--batch"}, "--batch cannot be used with --study"},
+        Rejected{{"--deals", "5", "--deal", "5"}, "--deal cannot be used with --study"},
+        Rejected{{"--study", "--explain"}, "--explain cannot be used with --study"},
+        Rejected{{"--deals", "5", "a.pbn"}, "--deals makes its deals: no FILE ('a.pbn')"},
+        Rejected{{"--study", "a.pbn", "--seed", "3"}, "--seed only applies to --deal and --deals"},
+        Rejected{{"--deals", "0"}, "invalid number of deals '0' (1 to 1000000000)"},
+        Rejected{{"--study", "--report="}, "--report needs a folder"},
+        Rejected{{"--study", "--cache="}, "--cache needs a file"}),
     [](const ::testing::TestParamInfo<Rejected>& param) { return wordsName(param.param.words); });
 
 TEST(Arguments, BatchTakesCsvNoHeaderAndAllRooms) {
@@ -170,6 +180,25 @@ TEST(Arguments, DealTakesItsCountAndSeed) {
     EXPECT_EQ(parsed.arguments->dealCount, test.count) << wordsName(test.words);
     EXPECT_EQ(parsed.arguments->seed, test.seed) << wordsName(test.words);
   }
+}
+
+TEST(Arguments, StudyTakesFilesOrRandomDealsWithReportAndCache) {
+  const std::vector<std::string_view> files = {"--study", "a.pbn", "--cache", "c.tricks", "b.lin"};
+  const ParsedArguments read = parseArguments(files);
+  ASSERT_TRUE(read.arguments) << read.error;
+  EXPECT_EQ(read.arguments->mode, Mode::study);
+  EXPECT_EQ(read.arguments->words, (std::vector<std::string>{"a.pbn", "b.lin"}));
+  EXPECT_EQ(read.arguments->study.randomDeals, 0);
+  EXPECT_EQ(read.arguments->study.cachePath, "c.tricks");
+  EXPECT_FALSE(read.arguments->study.reportDir);
+
+  const std::vector<std::string_view> random = {"--deals=400", "--seed", "9", "--report", "out"};
+  const ParsedArguments made = parseArguments(random);
+  ASSERT_TRUE(made.arguments) << made.error;
+  EXPECT_EQ(made.arguments->mode, Mode::study);
+  EXPECT_EQ(made.arguments->study.randomDeals, 400);
+  EXPECT_EQ(made.arguments->seed, 9u);
+  EXPECT_EQ(made.arguments->study.reportDir, "out");
 }
 
 TEST(IsOption, HyphenWordsAreVoidMarks) {
