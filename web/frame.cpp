@@ -38,6 +38,24 @@ void appendCard(std::string& out, const ResultCard& card) {
   out += "]}";
 }
 
+// [F,B,N,"text"], and the suit's name if it has one.
+void appendRun(std::string& out, const CellRun& run) {
+  out += '[' + std::to_string(run.foreground) + ',' + std::to_string(run.background) + ',' +
+         std::to_string(run.cells) + ',';
+  appendJsonString(out, run.text);
+  if (!run.label.empty()) appendJsonString(out += ',', run.label);
+  out += ']';
+}
+
+void appendRow(std::string& out, const Frame::Row& row) {
+  out += '[' + std::to_string(row.row) + ",[";
+  for (std::size_t i = 0; i < row.runs.size(); ++i) {
+    if (i != 0) out += ',';
+    appendRun(out, row.runs[i]);
+  }
+  out += "]]";
+}
+
 }  // namespace
 
 std::string frameJson(const Frame& frame) {
@@ -51,9 +69,7 @@ std::string frameJson(const Frame& frame) {
   out += ",\"color\":" + std::to_string(frame.cursorColor) + "},\"rows\":[";
   for (std::size_t i = 0; i < frame.rows.size(); ++i) {
     if (i != 0) out += ',';
-    out += '[' + std::to_string(frame.rows[i].row) + ',';
-    appendJsonString(out, frame.rows[i].html);
-    out += ']';
+    appendRow(out, frame.rows[i]);
   }
   out += "],\"running\":";
   out += boolean(frame.running);

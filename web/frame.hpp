@@ -5,15 +5,16 @@
 #include <vector>
 
 #include "web/result_card.hpp"
+#include "web/screen_runs.hpp"
 
 namespace bidgauge {
 
 // What the page has to change after a key: the rows whose cells changed, as
-// HTML (see rowHtml), and the state around them. Rows and columns are 1-based.
+// runs, and the state around them. Rows and columns are 1-based.
 struct Frame {
   struct Row {
     int row = 0;
-    std::string html;
+    std::vector<CellRun> runs;
     friend bool operator==(const Row&, const Row&) = default;
   };
 
@@ -33,7 +34,7 @@ struct Frame {
 };
 
 // {"title":"...","beeps":N,"cursor":{"row":R,"column":C,"visible":B,"color":F},
-//  "rows":[[R,"<html>"],...],"running":B,"mode":"...","message":"...","card":C}
+//  "rows":[[R,[[F,B,N,"text"],[F,B,1,"\u2660","Spades"],...]],...],"running":B,"mode":"...","message":"...","card":C}
 // C is null or {"suits":[{"symbol":S,"cards":S,"spoken":S},...],
 //               "values":[{"name":S,"shown":S,"opens":B,"spoken":S},...]}
 std::string frameJson(const Frame& frame);

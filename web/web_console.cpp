@@ -1,6 +1,6 @@
 #include "web/web_console.hpp"
 
-#include "web/screen_html.hpp"
+#include "web/screen_runs.hpp"
 
 namespace bidgauge {
 
@@ -20,11 +20,11 @@ Frame WebConsole::takeFrame() {
   frame.cursorVisible = shown.cursorVisible();
   frame.cursorColor = shown.cell(frame.cursorRow, frame.cursorColumn).foreground();
   for (int row = 1; row <= Screen::kRows; ++row) {
-    std::string html = rowHtml(shown, row);
-    std::string& last = shownRows_[static_cast<std::size_t>(row - 1)];
-    if (html == last) continue;
-    last = html;
-    frame.rows.push_back({row, std::move(html)});
+    std::vector<CellRun> runs = rowRuns(shown, row);
+    std::vector<CellRun>& last = shownRows_[static_cast<std::size_t>(row - 1)];
+    if (runs == last) continue;
+    last = runs;
+    frame.rows.push_back({row, std::move(runs)});
   }
   return frame;
 }

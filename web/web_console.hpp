@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "console/console.hpp"
 #include "web/frame.hpp"
@@ -31,7 +32,7 @@ class WebConsole : public Console {
   std::string title_;
   int beeps_ = 0;
   bool flushed_ = false;
-  std::array<std::string, Screen::kRows> shownRows_;
+  std::array<std::vector<CellRun>, Screen::kRows> shownRows_;
 };
 
 }  // namespace bidgauge

@@ -13,13 +13,14 @@ TEST(FrameJson, CarriesEveryFieldWithTheRowsInOrder) {
   frame.cursorColumn = 19;
   frame.cursorVisible = false;
   frame.cursorColor = 15;
-  frame.rows = {{3, "<span class=\"f7 b1\">a</span>"}, {25, ""}};
+  frame.rows = {{3, {{7, 1, 2, "a\"", {}}, {12, 1, 1, "\u2660", "Spades"}}}, {25, {}}};
   frame.running = false;
-  EXPECT_EQ(frameJson(frame),
-            R"({"title":"EVAL:  \"Four C's\"","beeps":2,)"
-            R"("cursor":{"row":5,"column":19,"visible":false,"color":15},)"
-            R"("rows":[[3,"<span class=\"f7 b1\">a</span>"],[25,""]],"running":false,)"
-            R"("mode":"entry","message":"","card":null})");
+  EXPECT_EQ(frameJson(frame), R"({"title":"EVAL:  \"Four C's\"","beeps":2,)"
+                              R"("cursor":{"row":5,"column":19,"visible":false,"color":15},)"
+                              R"("rows":[[3,[[7,1,2,"a\""],[12,1,1,")"
+                              "\u2660"
+                              R"(","Spades"]]],[25,[]]],"running":false,)"
+                              R"("mode":"entry","message":"","card":null})");
 }
 
 TEST(FrameJson, AFrameWithoutChangesHasNoRows) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/headless.hpp"
 #include "hand/cp437.hpp"
 #include "support/page_text.hpp"
@@ -61,6 +63,34 @@ TEST(RowHtml, TheTextOfEveryRowIsExactlyTheScreenRow) {
     EXPECT_EQ(textContent(rowHtml(console.screen(), row)),
               cp437ToUtf8(console.screen().rowText(row)))
         << "row " << row;
+  }
+}
+
+int codePoints(std::string_view utf8) {
+  int count = 0;
+  for (const char byte : utf8) count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
+// The page sizes each run's span by its cells: they must be its glyphs, and
+// add up to the row, on a help page and on a results panel alike.
+TEST(RowRuns, EachRunIsAsManyCellsAsGlyphsAndTheRunsMakeTheRow) {
+  for (const char* typed : {"H", "KQ7543 QT2 A J98\r"}) {
+    ScriptedConsole console;
+    console.type(typed);
+    InteractiveApp app(console);
+    runScript(app, console);
+    for (int row = 1; row <= Screen::kRows; ++row) {
+      std::string text;
+      int cells = 0;
+      for (const CellRun& run : rowRuns(console.screen(), row)) {
+        EXPECT_EQ(codePoints(run.text), run.cells) << typed << " row " << row << ": " << run.text;
+        text += run.text;
+        cells += run.cells;
+      }
+      EXPECT_EQ(cells, Screen::kColumns) << typed << " row " << row;
+      EXPECT_EQ(text, cp437ToUtf8(console.screen().rowText(row))) << typed << " row " << row;
+    }
   }
 }
 

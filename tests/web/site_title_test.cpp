@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "web/screen_html.hpp"
 #include "web/web_session.hpp"
 
 namespace bidgauge {
@@ -28,7 +29,7 @@ TEST(SiteTitle, ThePageHoldsTheProgramsTitleScreen) {
   WebSession session;
   std::string rows;
   for (const Frame::Row& row : session.takeFrame().rows) {
-    rows += "<div class=\"row\">" + row.html + "</div>";
+    rows += "<div class=\"row\">" + runsHtml(row.runs) + "</div>";
   }
   const std::string expected = open + rows + "</div>";
   EXPECT_EQ(html.substr(start, end - start), expected)

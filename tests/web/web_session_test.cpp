@@ -9,19 +9,18 @@
 #include "app/headless.hpp"
 #include "app/main_screen.hpp"
 #include "hand/cp437.hpp"
-#include "support/page_text.hpp"
 
 namespace bidgauge {
 namespace {
-
-using testing_support::textContent;
 
 // The page's rows as the browser builds them from the frames, as text.
 class PageRows {
  public:
   void apply(const Frame& frame) {
     for (const Frame::Row& row : frame.rows) {
-      rows_[static_cast<std::size_t>(row.row - 1)] = textContent(row.html);
+      std::string& text = rows_[static_cast<std::size_t>(row.row - 1)];
+      text.clear();
+      for (const CellRun& run : row.runs) text += run.text;
     }
   }
   const std::string& row(int row) const { return rows_[static_cast<std::size_t>(row - 1)]; }

@@ -37,9 +37,40 @@
   while (rows.length < ROWS) {
     const element = document.createElement('div');
     element.className = 'row';
-    element.textContent = ' '.repeat(COLUMNS);
     screen.appendChild(element);
     rows.push(element);
+    showRow(element, [[7, 0, COLUMNS, ' '.repeat(COLUMNS)]]);
+  }
+
+  // A row's runs, [foreground, background, cells, text] and a suit's name,
+  // put in place over the spans it has: a new screen changes text and
+  // classes and makes few elements, which costs a slow phone far less than
+  // the browser parsing every row's HTML anew.
+  function showRow(row, runs) {
+    const spans = row.children;
+    runs.forEach(([foreground, background, cells, text, label], i) => {
+      let span = spans[i];
+      if (!span) {
+        span = document.createElement('span');
+        span.append('');
+        row.appendChild(span);
+      }
+      const className = 'f' + foreground + ' b' + background;
+      if (span.className !== className) span.className = className;
+      const width = cells + 'ch';
+      if (span.style.width !== width) span.style.width = width;
+      if (span.firstChild.data !== text) span.firstChild.data = text;
+      if (label) {
+        if (span.getAttribute('aria-label') !== label) {
+          span.setAttribute('role', 'img');
+          span.setAttribute('aria-label', label);
+        }
+      } else if (span.hasAttribute('role')) {
+        span.removeAttribute('role');
+        span.removeAttribute('aria-label');
+      }
+    });
+    while (spans.length > runs.length) row.lastChild.remove();
   }
 
   // Width of 80 cells per pixel of font size, measured once in the font the
@@ -218,7 +249,7 @@
       const pointer = module._bidgauge_session_frame(session);
       const frame = JSON.parse(module.UTF8ToString(pointer));
       module._free(pointer);
-      for (const [row, html] of frame.rows) rows[row - 1].innerHTML = html;
+      for (const [row, runs] of frame.rows) showRow(rows[row - 1], runs);
       if (frame.title !== title) document.title = title = frame.title;
       const shown = frame.cursor;
       cursor.hidden = !shown.visible || !frame.running;

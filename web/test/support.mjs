@@ -93,10 +93,32 @@ function pageCursor(page) {
   }));
 }
 
+// Each row's cell colours as the terminal program's screen dump gives them,
+// two hex digits a cell, read from the spans the page keeps updating in
+// place; a span as wide as its text and named if it is a suit, as a new span
+// would be.
+function pageColours(page) {
+  return page.$$eval('#screen > .row', (rows) => rows.map((row) => {
+    const suits = { '\u2660': 'Spades', '\u2665': 'Hearts', '\u2666': 'Diamonds', '\u2663': 'Clubs' };
+    let hex = '';
+    for (const span of row.children) {
+      const [, foreground, background] = span.className.match(/^f(\d+) b(\d+)$/);
+      const cells = span.textContent.length;
+      const named = span.getAttribute('role') === 'img' ? span.getAttribute('aria-label') : undefined;
+      if (span.style.width !== `${cells}ch` || named !== suits[span.textContent]) {
+        return `span ${span.outerHTML}`;
+      }
+      hex += (Number(background) * 16 + Number(foreground)).toString(16).padStart(2, '0').repeat(cells);
+    }
+    return hex;
+  }));
+}
+
 // The page shows what the terminal program shows after `keyNames`.
 export async function expectTerminalScreen(page, keyNames) {
   const terminal = terminalScreen(keyNames);
   assert.deepEqual(await pageRows(page), terminal.rows);
+  assert.deepEqual(await pageColours(page), terminal.attrs);
   if (!terminal.quit) assert.deepEqual(await pageCursor(page), terminal.cursor);
   // A document title keeps no run of blanks.
   assert.equal(await page.title(), terminal.title.replace(/\s+/g, ' '));
