@@ -213,7 +213,7 @@ bool put_values(State& state, PyObject* dict, const bidgauge_row& row) {
   const auto& k = state.keys;
   const bidgauge_valuation& v = row.valuation;
   PyObject* seat = seat_of(state, row.seat);
-  const std::size_t hand_length = strnlen(row.hand_text, sizeof row.hand_text);
+  const auto hand_length = static_cast<Py_ssize_t>(strnlen(row.hand_text, sizeof row.hand_text));
   return (row.board < 0 || put(dict, k[kBoard], PyLong_FromLongLong(row.board))) &&
          (seat == nullptr || share(dict, k[kSeat], seat)) &&
          put(dict, k[kHand], PyUnicode_DecodeASCII(row.hand_text, hand_length, nullptr)) &&
@@ -284,6 +284,7 @@ PyModuleDef module_def = {
 
 }  // namespace
 
-PyMODINIT_FUNC PyInit__bidgauge_rows() {
+// The name Python looks for: PyInit_ and the module's.
+PyMODINIT_FUNC PyInit__bidgauge_rows() {  // NOLINT(bugprone-reserved-identifier)
   return PyModuleDef_Init(&module_def);
 }
