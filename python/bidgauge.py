@@ -190,7 +190,7 @@ def _load_rows_module(library):
                 spec = importlib.util.spec_from_file_location("_bidgauge_rows", path)
                 module = importlib.util.module_from_spec(spec)
                 spec.loader.exec_module(module)
-            except ImportError:
+            except Exception:  # noqa: B902 -- any module that fails to load is left out
                 continue
             if module.ROW_SIZE == _ROW_VALUES.size:  # built for this very row
                 return module

@@ -3,11 +3,14 @@ pure Python ones."""
 
 import os
 import random
+import shutil
 import subprocess
 import sys
+import tempfile
 import tracemalloc
 import unittest
 import warnings
+from pathlib import Path
 from unittest import mock
 
 import bidgauge
@@ -105,10 +108,25 @@ class Loading(unittest.TestCase):
         self.assertIsNotNone(bidgauge._rows_module)
 
     def test_bidgauge_pure_python_leaves_it_out(self):
-        code = "import bidgauge; print(bidgauge._rows_module is None)"
+        self.assertEqual(self.run_child({"BIDGAUGE_PURE_PYTHON": "1"}), "True 1\n")
+
+    def test_a_module_that_does_not_load_is_left_out(self):
+        with tempfile.TemporaryDirectory() as folder:
+            shutil.copy(bidgauge.__file__, folder)
+            library = shutil.copy(bidgauge._lib._name, folder)
+            Path(folder, "_bidgauge_rows.abi3.so").write_bytes(b"no library")
+            env = {"PYTHONPATH": folder, "BIDGAUGE_LIBRARY": library}
+            self.assertEqual(self.run_child(env), "True 1\n")
+
+    @staticmethod
+    def run_child(env):
+        """Whether bidgauge went without the C module, and the rows of a hand,
+        in a child with `env`."""
+        code = ("import bidgauge; print(bidgauge._rows_module is None, "
+                "len(bidgauge.evaluate_many(['KQ7543 QT2 A J98'])))")
         run = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True,
-                             env=dict(os.environ, BIDGAUGE_PURE_PYTHON="1"), check=True)
-        self.assertEqual(run.stdout, "True\n")
+                             env=dict(os.environ, **env), check=True)
+        return run.stdout
 
 
 @unittest.skipUnless(bidgauge._rows_module, "no C module")
