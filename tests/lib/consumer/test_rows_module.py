@@ -75,7 +75,8 @@ def lines_of_a_deal(rng):
         spoilt = rng.choice([text[:-1], text + "Z", text.replace(text[0], text[0] * 2, 1)])
         return [spoilt or "-"]
     if form == 6:
-        return ["".join(rng.choice("AKQJT98 x.-:|[]\"NESW\t\u2660") for _ in range(rng.randrange(30)))]
+        garbage = "AKQJT98 x.-:|[]\"NESW\t\u2660"
+        return ["".join(rng.choice(garbage) for _ in range(rng.randrange(30)))]
     return [typed(hands[rng.randrange(4)], rng)]
 
 
