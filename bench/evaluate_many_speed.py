@@ -5,8 +5,9 @@
 
 Evaluates the random hands of make_hands.py (same seed, same hands) in one
 call, RUNS times, and prints the best rate by the wall clock and by the
-process's CPU time (the fairer figure on a busy machine); also the rate of
-evaluate() one hand at a time, for comparison.
+process's CPU time (the fairer figure on a busy machine), and whether the C
+module _bidgauge_rows built the rows (BIDGAUGE_PURE_PYTHON=1 measures
+without it); also the rate of evaluate() one hand at a time, for comparison.
 """
 
 import argparse
@@ -44,7 +45,8 @@ def main():
     hands = [hand_line(rng) for _ in range(args.count)]
 
     wall, cpu = best_seconds(args.runs, lambda: bidgauge.evaluate_many(hands))
-    print(f"evaluate_many: {args.count} hands, best of {args.runs}: "
+    rows_by = "the C module" if bidgauge._rows_module else "pure Python"
+    print(f"evaluate_many ({rows_by}): {args.count} hands, best of {args.runs}: "
           f"{args.count / wall:,.0f} hands/s wall ({wall:.3f} s), "
           f"{args.count / cpu:,.0f} hands/s CPU ({cpu:.3f} s)")
     few = hands[: max(1, args.count // 10)]

@@ -49,3 +49,6 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/bidgauge.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 install(FILES ${PROJECT_SOURCE_DIR}/python/bidgauge.py DESTINATION ${BIDGAUGE_PYTHON_DIR})
+if(TARGET bidgauge_python_rows)
+  install(TARGETS bidgauge_python_rows LIBRARY DESTINATION ${BIDGAUGE_PYTHON_DIR})
+endif()

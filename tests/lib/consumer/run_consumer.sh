@@ -2,7 +2,7 @@
 # Installs the build into a fresh prefix, then builds and runs programs
 # against the installed copy only: C through pkg-config (the README's example
 # too), C and C++ through find_package (shared and static), Python through
-# its unittest.
+# its unittest, with bidgauge.py's C module and without.
 #
 #   run_consumer.sh BUILD_DIR PYTHON_DIR CXX
 set -eu
@@ -50,4 +50,7 @@ python=/usr/bin/python3
 [ -x "$python" ] || python=python3
 unset BIDGAUGE_LIBRARY
 cd "$here"
-BIDGAUGE_PROGRAM="$prefix/bin/bidgauge" PYTHONPATH="$prefix/$python_dir" PYTHONDONTWRITEBYTECODE=1 "$python" -m unittest -v test_bidgauge 2>&1
+export BIDGAUGE_PROGRAM="$prefix/bin/bidgauge" PYTHONPATH="$prefix/$python_dir" PYTHONDONTWRITEBYTECODE=1
+"$python" -m unittest -v test_bidgauge test_rows_module 2>&1
+# Without the C module (if one was installed), the same rows.
+BIDGAUGE_PURE_PYTHON=1 "$python" -m unittest test_bidgauge 2>&1
