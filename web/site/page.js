@@ -141,26 +141,30 @@
   }
 
   // The beep through Web Audio. Browsers allow sound only after a user
-  // gesture; the program beeps only in answer to a key or a touch, so the
-  // audio context is made at the first beep. Beeps that come together sound
-  // as one, as a new beep cuts the last one off.
+  // gesture, so the audio context made with the program waits, suspended,
+  // for the first key or touch. Making it takes a slow phone tens of
+  // milliseconds: done at the first beep, it held up the keys typed next.
+  // Beeps that come together sound as one, as a new beep cuts the last one off.
   function makeBeeper(wave) {
     let context = null;
     let decoded = null;
     let playing = null;
     return {
+      prepare() {
+        if (context) return;
+        const AudioContext = window.AudioContext || window.webkitAudioContext;
+        if (!AudioContext) return;
+        context = new AudioContext();
+        decoded = context.decodeAudioData(wave.slice().buffer).catch(() => null);
+      },
       // Some browsers start a context only during a gesture: each key is one.
       wake() {
         if (context && context.state === 'suspended') context.resume();
       },
       play() {
         if (mute.checked) return;
-        if (!context) {
-          const AudioContext = window.AudioContext || window.webkitAudioContext;
-          if (!AudioContext) return;
-          context = new AudioContext();
-          decoded = context.decodeAudioData(wave.slice().buffer).catch(() => null);
-        }
+        this.prepare();
+        if (!context) return;
         if (context.state === 'suspended') context.resume();
         decoded.then((buffer) => {
           if (!buffer) return;
@@ -242,6 +246,7 @@
     const wavePointer = module._bidgauge_beep_data();
     const wave = module.HEAPU8.slice(wavePointer, wavePointer + module._bidgauge_beep_size());
     const beeper = makeBeeper(wave);
+    beeper.prepare();
     let session = 0;
     let title = '';
 
