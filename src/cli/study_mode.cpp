@@ -83,8 +83,8 @@ ExitStatus readDeals(const StudyRequest& request, const std::vector<std::string>
 
 // Solves this worker's share of the deals; false, having said why, when it
 // could not.
-bool solveShare(std::vector<SolvedDeal>& deals, const std::string& cachePath, Workers& workers,
-                std::FILE* err) {
+bool solveShare(std::vector<SolvedDeal>& deals, const std::string& cachePath,
+                const Workers& workers, std::FILE* err) {
   // cachePath empty: nothing to keep.
   std::string why;
   const std::unique_ptr<TrickSolver> solver = makeTrickSolver(why);
