@@ -3,7 +3,7 @@
 namespace bidgauge {
 
 std::unique_ptr<TrickSolver> makeTrickSolver(std::string& why) {
-  why = "this build has no double-dummy solver: install DDS (Debian: libdds-dev) and build again";
+  why = "install DDS (Debian: libdds-dev) and build again";
   return nullptr;
 }
 
