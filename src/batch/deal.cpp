@@ -57,13 +57,15 @@ struct WrittenCards {
   bool spots = false;
 };
 
-WrittenCards writtenCards(std::string_view text) {
+// `suitsNamed`: the hand names each suit (a LIN hand), and a blank inside it
+// is passed over, as the hand's reader does, rather than starting a suit.
+WrittenCards writtenCards(std::string_view text, bool suitsNamed) {
   WrittenCards written;
   int suit = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char ch = text[i];
     if (ch == '.' || ch == ' ') {
-      suit = (suit + 1) & 3;
+      if (!suitsNamed) suit = (suit + 1) & 3;
     } else if (const int labelled = suitOfLabel(text.substr(i, 1)); labelled >= 0) {
       suit = labelled;
     } else if (ch == 'x' || ch == 'X') {
@@ -106,9 +108,9 @@ struct DealText {
   std::array<WrittenCards, 4> hands;
   int count = 0;
 
-  void add(char seat, std::string_view text) {
+  void add(char seat, std::string_view text, bool labelled = false) {
     seats[static_cast<std::size_t>(count)] = seat;
-    hands[static_cast<std::size_t>(count++)] = writtenCards(text);
+    hands[static_cast<std::size_t>(count++)] = writtenCards(text, labelled);
   }
 };
 
@@ -271,7 +273,7 @@ std::optional<DealHands> readLinDeal(std::string_view value, int firstPosition,
       continue;
     }
     if (hand.empty()) continue;
-    written.add(seatLetter, hand);
+    written.add(seatLetter, hand, true);
     HandReading reading = readLabelledHand(hand, position);
     if (reading.hand) {
       deal.add(seatLetter, *reading.hand);

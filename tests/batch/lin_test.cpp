@@ -110,6 +110,10 @@ TEST(LinScanner, MalformedDealsSayWhyAndTheOthersStillCount) {
   EXPECT_EQ(scanned("md|2SAKQJHT98D765C432,SAKQJ,,|"),
             "-:seat W: The hand has only 4 cards"
             "the Ace of Spades is in both S and W");
+  // A blank inside a hand does not start a suit: the 7, 6 and 5 stay diamonds.
+  EXPECT_EQ(scanned("md|3SAKQJHT98D765C432,ST98H765D432CAKQJ,S765H432DAKQJCT98,"
+                    "S432HAKQJDT98 765|"),
+            "-:the Seven of Diamonds is in both S and E");
   EXPECT_EQ(scanned("md|2" + std::string(2000, 'S') + "|ah|Board 3|md|" + kDeal1),
             "-:malformed LIN deal: the md| field is too long; 3:" + std::string(kSouth1));
 }
