@@ -74,9 +74,13 @@ test('installable, and after going offline a reload still runs the program', { t
   }
   assert.deepEqual(sizes, ['192x192', '512x512']);
 
+  // ready gives the active worker, which may still be activating.
   const state = await page.evaluate(async () => {
-    const registration = await navigator.serviceWorker.ready;
-    return registration.active.state;
+    const worker = (await navigator.serviceWorker.ready).active;
+    while (worker.state === 'activating') {
+      await new Promise((changed) => worker.addEventListener('statechange', changed, { once: true }));
+    }
+    return worker.state;
   });
   assert.equal(state, 'activated');
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
