@@ -23,10 +23,11 @@ library; it gives the same rows without it, or with $BIDGAUGE_PURE_PYTHON=1.
 import ctypes
 import ctypes.util
 import gc
+import importlib
 import importlib.machinery
-import importlib.util
 import os
 import struct
+import sys
 import sysconfig
 import warnings
 from itertools import chain
@@ -172,6 +173,16 @@ def _load():
     raise ImportError("libbidgauge not found: " + ("; ".join(tried) or "set BIDGAUGE_LIBRARY"))
 
 
+def _import_from(place, name):
+    """The module `name` as Python imports it, looked for in the folder
+    `place` first."""
+    sys.path.insert(0, str(place))
+    try:
+        return importlib.import_module(name)
+    finally:
+        sys.path.remove(str(place))
+
+
 def _load_rows_module(library):
     """The C module that builds evaluate_many's rows: installed next to this
     file, built next to the library; None when there is none that loads (or
@@ -182,18 +193,17 @@ def _load_rows_module(library):
     if os.sep in library._name:  # not a name the loader looked up
         places.append(Path(library._name).resolve().parent)
     for place in dict.fromkeys(places):
-        for suffix in importlib.machinery.EXTENSION_SUFFIXES:
-            path = place / ("_bidgauge_rows" + suffix)
-            if not path.exists():
-                continue
-            try:
-                spec = importlib.util.spec_from_file_location("_bidgauge_rows", path)
-                module = importlib.util.module_from_spec(spec)
-                spec.loader.exec_module(module)
-            except Exception:  # noqa: B902 -- any module that fails to load is left out
-                continue
-            if module.ROW_SIZE == _ROW_VALUES.size:  # built for this very row
-                return module
+        built = (place / ("_bidgauge_rows" + suffix)
+                 for suffix in importlib.machinery.EXTENSION_SUFFIXES)
+        if not any(path.exists() for path in built):
+            continue
+        try:
+            module = _import_from(place, "_bidgauge_rows")
+        except Exception:  # noqa: B902 -- any module that fails to load is left out
+            continue
+        if module.ROW_SIZE == _ROW_VALUES.size:  # built for this very row
+            return module
+        sys.modules.pop("_bidgauge_rows", None)  # another place may hold the right one
     return None
 
 
