@@ -1,25 +1,9 @@
 #include "web/screen_html.hpp"
 
+#include "batch/html_text.hpp"
+
 namespace bidgauge {
 namespace {
-
-void appendEscaped(std::string& out, std::string_view text) {
-  for (const char ch : text) {
-    switch (ch) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += ch;
-    }
-  }
-}
 
 void openSpan(std::string& out, const CellRun& run) {
   out += "<span class=\"f";
@@ -44,7 +28,7 @@ std::string runsHtml(const std::vector<CellRun>& runs) {
   html.reserve(std::size_t{4} * Screen::kColumns);
   for (const CellRun& run : runs) {
     openSpan(html, run);
-    appendEscaped(html, run.text);
+    appendHtmlEscaped(html, run.text);
     html += "</span>";
   }
   return html;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "batch/html_text.hpp"
 #include "study/inline_svg.hpp"
 #include "study/report_names.hpp"
 #include "study/report_numbers.hpp"
@@ -10,26 +11,10 @@
 namespace bidgauge {
 namespace {
 
+// Text made safe to stand inside an element.
 std::string escaped(std::string_view text) {
   std::string out;
-  for (const char ch : text) {
-    switch (ch) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += ch;
-    }
-  }
+  appendHtmlEscaped(out, text);
   return out;
 }
 
