@@ -24,6 +24,7 @@
 
 #include "study/random_stream.hpp"
 #include "study/solve_batches.hpp"
+#include "study/study_deals.hpp"
 #include "study/trick_solver.hpp"
 
 namespace {
@@ -31,11 +32,9 @@ namespace {
 using bidgauge::SolveBatch;
 using bidgauge::SolvedDeal;
 
-constexpr int kCardsInDeal = 52;
-constexpr int kRanks = 13;
-
-// Each card's seat: card c is suit c / 13 (spades first), rank c % 13 below the Ace.
-using SeatOfCard = std::array<int, kCardsInDeal>;
+using bidgauge::kCardsInDeal;
+using bidgauge::SeatOfCard;
+constexpr int kRanks = bidgauge::kRankCount;
 
 std::vector<SeatOfCard> shuffledDeals(int count, std::uint64_t seed) {
   bidgauge::RandomStream random(seed);
@@ -54,17 +53,7 @@ std::vector<SeatOfCard> shuffledDeals(int count, std::uint64_t seed) {
 
 // The same deal as the study holds it (rank bit 1 = Ace) and as DDS does (bit 14 = Ace).
 SolvedDeal studyDeal(const SeatOfCard& seats, long number) {
-  SolvedDeal solved{number, {}, {}};
-  for (int card = 0; card < kCardsInDeal; ++card) {
-    bidgauge::Hand& hand =
-        solved.deal.hands[static_cast<std::size_t>(seats[static_cast<std::size_t>(card)])];
-    const auto suit = static_cast<std::size_t>(card / kRanks);
-    hand.suitCards[suit] =
-        static_cast<std::int16_t>(hand.suitCards[suit] | 1 << (1 + card % kRanks));
-    ++hand.suitLength[suit];
-    ++hand.cardCount;
-  }
-  return solved;
+  return {number, bidgauge::dealOfSeats(seats), {}};
 }
 
 ddTableDeal ddsDeal(const SeatOfCard& seats) {
